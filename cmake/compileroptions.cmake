@@ -1,0 +1,11 @@
+add_compile_options(-Wall -Wextra -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual)
+
+if(VELUMBRA_SANITIZE)
+    set(VELUMBRA_SANITIZER_FLAGS
+        -fsanitize=address,undefined,float-cast-overflow,float-divide-by-zero
+        -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${VELUMBRA_SANITIZER_FLAGS})
+    add_link_options(${VELUMBRA_SANITIZER_FLAGS})
+    # Sanitized code at -O0 makes the numeric tests needlessly slow.
+    add_compile_options($<$<CONFIG:Debug>:-O1>)
+endif()
