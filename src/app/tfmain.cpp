@@ -2,4 +2,6 @@
 
 #include "app/applicationtitle.h"
 
-TFmain::TFmain(QWidget* parent) : QMainWindow(parent) { setWindowTitle(applicationTitle); }
+TFmain::TFmain(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(applicationTitle);
+}

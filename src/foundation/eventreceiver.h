@@ -44,7 +44,9 @@ EventRegistry& eventRegistry();
 inline void registerReceiver(EventReceiver* receiver) {
     eventRegistry().registerReceiver(receiver);
 }
-inline void broadcast(int event) { eventRegistry().broadcast(event); }
+inline void broadcast(int event) {
+    eventRegistry().broadcast(event);
+}
 
 // Suspends notification during a bulk edit; the caller broadcasts once after.
 class NotificationPause {

@@ -15,8 +15,7 @@
 template <typename T> class Llist {
 public:
     explicit Llist(int initialCapacity = 0, int step = 16, bool ordered = true)
-        : growStep(std::max(1, step)), keepOrder(ordered),
-          capacity_(std::max(0, initialCapacity)) {
+        : growStep(std::max(1, step)), keepOrder(ordered), capacity_(std::max(0, initialCapacity)) {
         items_.reserve(static_cast<size_t>(capacity_));
     }
 

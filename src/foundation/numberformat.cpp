@@ -17,7 +17,8 @@ constexpr int maxDigits = 30;
 
 void dropTrailingZeros(std::string& digits) {
     if (digits.find('.') == std::string::npos) return;
-    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
     if (!digits.empty() && digits.back() == '.') digits.pop_back();
 }
 
@@ -45,12 +46,16 @@ std::string scientific(double value, int decimals) {
     return mantissa + "e" + sign + exponent.substr(firstDigit);
 }
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 std::string trimmed(const std::string& text) {
     size_t b = 0, e = text.size();
-    while (b < e && isBlank(text[b])) ++b;
-    while (e > b && isBlank(text[e - 1])) --e;
+    while (b < e && isBlank(text[b]))
+        ++b;
+    while (e > b && isBlank(text[e - 1]))
+        --e;
     return text.substr(b, e - b);
 }
 
@@ -106,7 +111,8 @@ std::optional<double> parseWith(const std::string& text, char separator) {
         ++i;
         if (i < n && (text[i] == '+' || text[i] == '-')) plain += text[i++];
         int exponentDigits = 0;
-        for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i, ++exponentDigits) plain += text[i];
+        for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i, ++exponentDigits)
+            plain += text[i];
         if (exponentDigits == 0) return std::nullopt;
     }
     if (i != n) return std::nullopt;
@@ -154,7 +160,9 @@ std::string formatNumber(double value) {
     return text;
 }
 
-std::string formatInt(std::int64_t value) { return std::to_string(value); }
+std::string formatInt(std::int64_t value) {
+    return std::to_string(value);
+}
 
 double parseDouble(const std::string& text) {
     const std::string t = trimmed(text);
@@ -173,7 +181,8 @@ double parseDouble(const std::string& text) {
 
 std::int32_t parseInt(const std::string& text) {
     size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     std::int64_t value = 0;
@@ -185,4 +194,6 @@ std::int32_t parseInt(const std::string& text) {
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-bool parseBool(const std::string& text) { return trimmed(text) == "true"; }
+bool parseBool(const std::string& text) {
+    return trimmed(text) == "true";
+}

@@ -19,11 +19,14 @@ constexpr int settledGrowStep = 1000;
 
 std::string indentation() {
     std::string text;
-    for (int i = 0; i < textStreamIndentation; ++i) text += indentUnit;
+    for (int i = 0; i < textStreamIndentation; ++i)
+        text += indentUnit;
     return text;
 }
 
-bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 bool hasPrintable(const std::string& line) {
     for (char c : line)
@@ -49,14 +52,17 @@ const std::string* TextStream::findValue(const std::string& key) const {
         const size_t eq = line.find('=');
         if (eq == std::string::npos) continue;
         size_t start = 0;
-        while (start < eq && isBlankOrControl(line[start])) ++start;
+        while (start < eq && isBlankOrControl(line[start]))
+            ++start;
         if (std::string_view(line).substr(start, eq - start) == key) return &line;
     }
     return nullptr;
 }
 
 namespace {
-std::string valueOf(const std::string& line) { return line.substr(line.find('=') + 1); }
+std::string valueOf(const std::string& line) {
+    return line.substr(line.find('=') + 1);
+}
 } // namespace
 
 void TextStream::exchangeBool(const std::string& key, bool& value) {
@@ -106,7 +112,8 @@ void TextStream::exchangeObject(const std::string& name, TextStream& object) {
         }
         object.exchange();
         if (nested) {
-            for (std::string& line : object.lines) lines.add(std::move(line));
+            for (std::string& line : object.lines)
+                lines.add(std::move(line));
             object.lines.clear();
         }
         if (!name.empty()) {
@@ -138,7 +145,8 @@ Llist<Text_> cutBlocks(const Text_& lines, const std::string& name, bool firstOn
         const std::string& line = lines[i];
         if (start >= 0 && line.find(closing) != std::string::npos) {
             Text_ block(i - start - 1);
-            for (int j = start + 1; j < i; ++j) block.add(lines[j]);
+            for (int j = start + 1; j < i; ++j)
+                block.add(lines[j]);
             blocks.add(std::move(block));
             if (firstOnly) break;
             start = -1;
@@ -198,7 +206,8 @@ bool readTextFile(const std::string& fileName, Text_& lines) {
     std::fclose(file);
     if (failed) return false;
     if (!line.empty()) read.add(std::move(line));
-    while (!read.empty() && !hasPrintable(read[read.last()])) read.remove(read.last());
+    while (!read.empty() && !hasPrintable(read[read.last()]))
+        read.remove(read.last());
     read.resize(read.count());
     read.growStep = settledGrowStep;
     lines = std::move(read);

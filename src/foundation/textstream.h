@@ -72,7 +72,8 @@ Llist<Text_> cutBlocks(const Text_& lines, const std::string& name, bool firstOn
 template <typename T> void TextStream::exchangeList(const std::string& name, Llist<T>& list) {
     static_assert(std::is_base_of_v<TextStream, T>, "list elements must be stored objects");
     if (writing) {
-        for (T& element : list) exchangeObject(name, element);
+        for (T& element : list)
+            exchangeObject(name, element);
         list.cursor = list.last();
         return;
     }

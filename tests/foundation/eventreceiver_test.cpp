@@ -42,9 +42,7 @@ TEST_F(EventRegistryTest, BulkEditsBroadcastOnceAfterThePause) {
         NotificationPause pause;
         broadcast(systemChanged);
         broadcast(drawingChanged);
-        {
-            NotificationPause nested;
-        }
+        { NotificationPause nested; }
         broadcast(systemChanged);
     }
     broadcast(systemChanged);

@@ -9,11 +9,14 @@ namespace {
 
 Llist<int> listOf(std::vector<int> values, bool keepOrder = true, int growStep = 4) {
     Llist<int> list(0, growStep, keepOrder);
-    for (int v : values) list.add(v);
+    for (int v : values)
+        list.add(v);
     return list;
 }
 
-std::vector<int> contents(const Llist<int>& list) { return {list.begin(), list.end()}; }
+std::vector<int> contents(const Llist<int>& list) {
+    return {list.begin(), list.end()};
+}
 
 TEST(Llist, EmptyListAlwaysYieldsDummyAndIgnoresRemove) {
     for (int mode : {0, 1}) {
@@ -70,7 +73,8 @@ TEST(Llist, CapacityGrowsByStepAndShrinksToCount) {
     Llist<int> list(0, 4, true);
     list.add(1);
     EXPECT_EQ(list.capacity(), 4);
-    for (int i = 2; i <= 5; ++i) list.add(i);
+    for (int i = 2; i <= 5; ++i)
+        list.add(i);
     EXPECT_EQ(list.capacity(), 8);
     EXPECT_EQ(list.cursor, 4);
     // 5 elements, capacity 8: shrinking starts once the count falls below 8 - 4.
@@ -137,7 +141,8 @@ TEST(Llist, CopyIsDeepAndCarriesSettings) {
 TEST(Llist, CursorLoopEndsAtLast) {
     Llist<int> list = listOf({4, 5, 6});
     int sum = 0;
-    for (list.cursor = -1; list.cursor < list.last();) sum += list.at(list.cursor + 1);
+    for (list.cursor = -1; list.cursor < list.last();)
+        sum += list.at(list.cursor + 1);
     EXPECT_EQ(sum, 15);
     EXPECT_EQ(list.cursor, list.last());
 }

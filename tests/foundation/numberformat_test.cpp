@@ -30,11 +30,11 @@ TEST_F(NumberFormatTest, EveryMagnitudeBandAtDefaultPrecision) {
         {0.25, "0.25"},
         {1500, "1.5e+3"},
         {0.001, "1e-3"},
-        {999.94, "999.9"},     // 100..1000: P - 2 decimals
+        {999.94, "999.9"}, // 100..1000: P - 2 decimals
         {123.456, "123.5"},
-        {12.3456, "12.35"},    // 10..100: P - 1
-        {1.23456, "1.235"},    // 1..10: P
-        {0.123456, "0.1235"},  // 0.1..1: P + 1
+        {12.3456, "12.35"},     // 10..100: P - 1
+        {1.23456, "1.235"},     // 1..10: P
+        {0.123456, "0.1235"},   // 0.1..1: P + 1
         {0.0123456, "0.01235"}, // 0.01..0.1: P + 2
         {0.0099999999, "0.01"}, // counts as 0.01 in single precision
         {0.00999, "9.99e-3"},
@@ -47,7 +47,8 @@ TEST_F(NumberFormatTest, EveryMagnitudeBandAtDefaultPrecision) {
         {10, "10"},
         {100, "100"},
     };
-    for (const Case& c : cases) EXPECT_EQ(formatNumber(c.value), c.text) << c.value;
+    for (const Case& c : cases)
+        EXPECT_EQ(formatNumber(c.value), c.text) << c.value;
 }
 
 TEST_F(NumberFormatTest, PrecisionAndScientificSettings) {

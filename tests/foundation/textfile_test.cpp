@@ -21,7 +21,9 @@ struct Settings : TextStream {
     }
 };
 
-std::vector<std::string> linesOf(const Text_& text) { return {text.begin(), text.end()}; }
+std::vector<std::string> linesOf(const Text_& text) {
+    return {text.begin(), text.end()};
+}
 
 TEST(TextFile, SaveWritesCrLfAndReadsBackByteForByte) {
     TempDir dir;
@@ -90,7 +92,8 @@ protected:
     void expectUntouched() {
         EXPECT_EQ(readFileBytes(target()), before);
         size_t entries = 0;
-        for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+        for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path()))
+            ++entries;
         EXPECT_EQ(entries, 1u);
     }
     TempDir dir;

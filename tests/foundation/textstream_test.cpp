@@ -10,11 +10,14 @@ namespace {
 
 Text_ textOf(std::vector<std::string> lines) {
     Text_ text;
-    for (auto& line : lines) text.add(line);
+    for (auto& line : lines)
+        text.add(line);
     return text;
 }
 
-std::vector<std::string> linesOf(const Text_& text) { return {text.begin(), text.end()}; }
+std::vector<std::string> linesOf(const Text_& text) {
+    return {text.begin(), text.end()};
+}
 
 struct Point : TextStream {
     std::int32_t x = 0, y = 0;
@@ -138,11 +141,11 @@ TEST_F(TextStreamTest, MissingBlocksAndKeysKeepCurrentValues) {
 TEST_F(TextStreamTest, KeyLookupRules) {
     Item item;
     item.lines = textOf({
-        "name =spaced",          // a blank before "=" is part of the key
-        "\t   name=a=b=c",       // leading blanks and controls are dropped
-        "name=second",           // the first match wins
-        "value",                 // no "=": skipped
-        "Flag=true",             // keys are case-sensitive
+        "name =spaced",    // a blank before "=" is part of the key
+        "\t   name=a=b=c", // leading blanks and controls are dropped
+        "name=second",     // the first match wins
+        "value",           // no "=": skipped
+        "Flag=true",       // keys are case-sensitive
     });
     item.exchange();
     EXPECT_EQ(item.name, "a=b=c");
@@ -152,8 +155,8 @@ TEST_F(TextStreamTest, KeyLookupRules) {
 
 TEST_F(TextStreamTest, BlockSearchTakesLatestStartAndFirstEnd) {
     Point p;
-    Text_ lines = textOf({
-        "<pos>", "x=1", "<pos>", "x=2", "</pos>", "x=3", "</pos>", "<pos>", "x=4", "</pos>"});
+    Text_ lines = textOf(
+        {"<pos>", "x=1", "<pos>", "x=2", "</pos>", "x=3", "</pos>", "<pos>", "x=4", "</pos>"});
     Llist<Text_> blocks = cutBlocks(lines, "pos", false);
     ASSERT_EQ(blocks.count(), 2);
     EXPECT_EQ(linesOf(blocks[0]), (std::vector<std::string>{"x=2"}));
@@ -207,7 +210,8 @@ TEST_F(TextStreamTest, WriteLineOnlyWhileWriting) {
                 writeLine("first");
                 writeLine("second\nline");
             } else {
-                for (const auto& line : lines) read.push_back(line);
+                for (const auto& line : lines)
+                    read.push_back(line);
             }
         }
     } notes;

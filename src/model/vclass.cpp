@@ -1,0 +1,5 @@
+#include "model/vclass.h"
+
+void Vclass::exchange() {
+    exchangePoi(*this, "pos", pos);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "foundation/textstream.h"
+#include "model/poi.h"
+
+// Base of the drawn objects: a position and the selection mark.
+class Vclass : public TextStream {
+public:
+    // Hit distances: this value stands for a miss throughout hit testing.
+    static constexpr int miss = 1000000;
+
+    void exchange() override;
+    bool contains(Poi p) const { return distance(p) == 0; }
+    virtual int distance(Poi) const { return miss; }
+
+    Poi pos;
+    bool selected = false;
+};
