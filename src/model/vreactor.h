@@ -20,7 +20,8 @@
 // position in `components`.
 //
 // Positions stay within 0..maxX and 0..maxY: files are clamped by `repair`,
-// new objects by the operations that place them, and moves by the plane.
+// new objects by the operations that place them, and moves by the plane. The
+// arithmetic of layout and hit testing relies on it.
 // Editing operations broadcast their change event when they end; the model
 // receives it itself and lays the drawing out again.
 class Vreactor : public EventReceiver, public TextStream {
@@ -31,10 +32,11 @@ public:
     // A moved selection stays on this plane.
     static constexpr int planeWidth = 2000;
     static constexpr int planeHeight = 1500;
-    // Twice the plane: room for components placed on the widest screens,
-    // while the drawing stays bounded.
-    static constexpr int maxX = 2 * planeWidth;
-    static constexpr int maxY = 2 * planeHeight;
+    // About twice the plane: room for components placed on the widest
+    // screens, while the drawing stays bounded. Grid points, so that snapping
+    // a position never leaves the range.
+    static constexpr int maxX = 72 * gridUnit;
+    static constexpr int maxY = 54 * gridUnit;
     // Rate constants and concentrations never exceed this.
     static constexpr double maxValue = 1e100;
     static constexpr Poi shortcutOffset{30, 30};
@@ -144,10 +146,11 @@ public:
     void layout();
 
     // Makes a reaction system just read from a file safe for every operation.
-    // Call it right after reading the "vReactor" block. It refuses a model
-    // over a limit (more than 100 unique components or reactions, an order sum
-    // above 100 on a side after merging); such a model is partly repaired and
-    // must be discarded. Otherwise it repairs, in this order:
+    // Call it right after reading the "vReactor" block, before anything lays
+    // the model out. It refuses a model over a limit (more than 100 unique
+    // components or reactions, or orders adding up to more than 100 on one side
+    // of a reaction once the entries below are removed); such a model is
+    // partly repaired and must be discarded. Otherwise it repairs, in order:
     // - positions are clamped to 0..maxX, 0..maxY; concentrations and rate
     //   constants to 0..1e100 (NaN gives the default), weights to +-1e100
     //   (NaN gives 1); an unknown geometry mode becomes -1;

@@ -41,7 +41,9 @@ TEST_F(VreactorEditingTest, NewComponentsTakeNameColourConcentrationAndGridPoint
     EXPECT_EQ(b.color, 0x48F8F8);
     EXPECT_EQ(b.pos, (Poi{224, 280}));
     EXPECT_EQ(log.events, (std::vector<int>{systemChanged, systemChanged}));
-    EXPECT_EQ(a.label, "1"); // laid out on its own broadcast
+    EXPECT_EQ(a.label, "1");            // laid out on its own broadcast
+    reactor.addComponent({-70, 99999}); // kept on the drawing
+    EXPECT_EQ(reactor.components[2].pos, (Poi{0, Vreactor::maxY}));
 }
 
 TEST_F(VreactorEditingTest, NamesAfterZDoubleTheLetterAndReuseFreedNames) {
