@@ -5,6 +5,9 @@
 
 class TextStream;
 
+// Truncation toward zero that saturates at the int range; NaN gives 0.
+int truncatedInt(double v);
+
 // An integer point of the drawing plane, x to the right and y downwards, in
 // pixels. A plain value: branches hold thousands of them.
 struct Poi {
@@ -29,7 +32,10 @@ struct Poi {
     }
     double length() const { return std::sqrt(double(x) * x + double(y) * y); }
     // Integer distance: the square root truncated.
-    int distance(Poi o) const { return static_cast<int>((*this - o).length()); }
+    int distance(Poi o) const {
+        const double dx = double(x) - o.x, dy = double(y) - o.y;
+        return truncatedInt(std::sqrt(dx * dx + dy * dy));
+    }
     // Each product truncated toward zero.
     Poi scaled(double f) const;
     // Both coordinates times L / length, truncated; (0, 0) for a zero vector.
@@ -39,6 +45,10 @@ struct Poi {
 };
 
 inline constexpr int gridUnit = 56;
+
+// The angle of a vector in [0, 2pi), counter-clockwise from the x axis, with
+// `dyUp` counted upwards (the negated screen difference). A zero vector gives 0.
+double angleOf(double dx, double dyUp);
 
 // Stores a point as a nested block with the keys "x" and "y".
 void exchangePoi(TextStream& stream, const std::string& name, Poi& point);

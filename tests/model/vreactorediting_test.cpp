@@ -1,0 +1,343 @@
+#include "model/vreactor.h"
+
+#include "support/reactorfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+using VreactorEditingTest = ReactorFixture;
+
+std::vector<std::string> names(const Vreactor& reactor) {
+    std::vector<std::string> result;
+    for (const Vcomponent& c : reactor.components)
+        result.push_back(c.name);
+    return result;
+}
+
+// The names of the components the entries of a reaction refer to, with sides.
+std::vector<std::string> entries(const Vreactor& reactor, int reaction) {
+    std::vector<std::string> result;
+    for (const Reactant& r : reactor.reactions[reaction].reactants)
+        result.push_back(reactor.components[r.index].name + (r.port < 0 ? "-" : "+") +
+                         std::to_string(r.order));
+    return result;
+}
+
+TEST_F(VreactorEditingTest, NewComponentsTakeNameColourConcentrationAndGridPoint) {
+    ASSERT_TRUE(reactor.addComponent({30, 80}));
+    ASSERT_TRUE(reactor.addComponent({200, 300}));
+    const Vcomponent &a = reactor.components[0], &b = reactor.components[1];
+    EXPECT_EQ(a.name, "A");
+    EXPECT_EQ(a.initialConcentration, 1);
+    EXPECT_EQ(a.color, 0xFFFFFF);
+    EXPECT_EQ(a.pos, (Poi{56, 56}));
+    EXPECT_EQ(b.name, "B");
+    EXPECT_EQ(b.initialConcentration, 0);
+    EXPECT_EQ(b.color, 0x48F8F8);
+    EXPECT_EQ(b.pos, (Poi{224, 280}));
+    EXPECT_EQ(log.events, (std::vector<int>{systemChanged, systemChanged}));
+    EXPECT_EQ(a.label, "1");            // laid out on its own broadcast
+    reactor.addComponent({-70, 99999}); // kept on the drawing
+    EXPECT_EQ(reactor.components[2].pos, (Poi{0, Vreactor::maxY}));
+}
+
+TEST_F(VreactorEditingTest, NamesAfterZDoubleTheLetterAndReuseFreedNames) {
+    for (int i = 0; i < 28; ++i)
+        component({10, 10});
+    EXPECT_EQ(reactor.components[25].name, "Z");
+    EXPECT_EQ(reactor.components[26].name, "AA");
+    EXPECT_EQ(reactor.components[27].name, "BB");
+    reactor.deleteComponent(2);
+    EXPECT_EQ(reactor.components[component({10, 10})].name, "C");
+    EXPECT_EQ(reactor.components[component({10, 10})].name, "CC");
+    // A name borne only by a shortcut is taken too.
+    shortcutOf(reactor.components.last(), {5, 5});
+    reactor.components[reactor.components.last()].name = "DD";
+    EXPECT_EQ(reactor.components[component({10, 10})].name, "EE");
+}
+
+TEST_F(VreactorEditingTest, LeastUsedPaletteColourEarliestOnATie) {
+    const std::vector<std::int32_t> palette = {0xFFFFFF, 0x48F8F8, 0xFFFF40, 0x48F848,
+                                               0xFFA8F0, 0x30B0FF, 0xFF5050, 0x2020C8,
+                                               0x008000, 0x904090, 0x186090, 0x505050};
+    for (std::int32_t expected : palette)
+        EXPECT_EQ(reactor.components[component({10, 10})].color, expected);
+    EXPECT_EQ(reactor.components[component({10, 10})].color, 0xFFFFFF);
+    // White twice, 0x2020C8 nowhere: the gap is filled first. Shortcuts and
+    // foreign colours do not count.
+    reactor.components[7].color = 0x123456;
+    shortcutOf(1, {0, 0});
+    EXPECT_EQ(reactor.components[component({10, 10})].color, 0x2020C8);
+    EXPECT_EQ(reactor.components[component({10, 10})].color, 0x48F8F8);
+}
+
+TEST_F(VreactorEditingTest, LimitsRefuseQuietly) {
+    for (int i = 0; i < Vreactor::maxUniqueComponents; ++i)
+        ASSERT_TRUE(reactor.addComponent({10, 10}));
+    shortcutOf(0, {50, 50}); // shortcuts do not count
+    for (int i = 0; i < Vreactor::maxReactions; ++i)
+        ASSERT_TRUE(reactor.addReaction({10, 10}));
+    log.events.clear();
+    EXPECT_FALSE(reactor.addComponent({10, 10}));
+    EXPECT_FALSE(reactor.addReaction({10, 10}));
+    reactor.setConnectSource(0);
+    EXPECT_FALSE(reactor.connectComponents(1));
+    EXPECT_EQ(reactor.connectSource, -1);
+    EXPECT_EQ(reactor.components.count(), 101);
+    EXPECT_EQ(reactor.reactions.count(), 100);
+    EXPECT_TRUE(log.events.empty());
+}
+
+TEST_F(VreactorEditingTest, ConnectionsRefusedByNameSideAndOrderSum) {
+    const int a = component({100, 100}), b = component({300, 100});
+    const int aShortcut = shortcutOf(a, {100, 300});
+    const int r = reaction({200, 200});
+
+    reactor.setConnectSource(aShortcut);
+    EXPECT_TRUE(reactor.components[a].destination);
+    EXPECT_FALSE(reactor.components[aShortcut].destination);
+    EXPECT_TRUE(reactor.reactions[r].canTakeReactant);
+    EXPECT_TRUE(reactor.connect(r, 1, -1));
+    EXPECT_EQ(reactor.connectSource, -1);
+    EXPECT_FALSE(reactor.components[a].destination);
+    EXPECT_FALSE(reactor.reactions[r].canTakeProduct);
+
+    // A is on the left through its shortcut: the component itself is refused
+    // there but may join the right side.
+    reactor.setConnectSource(a);
+    EXPECT_FALSE(reactor.reactions[r].canTakeReactant);
+    EXPECT_TRUE(reactor.reactions[r].canTakeProduct);
+    EXPECT_FALSE(reactor.connect(r, 1, -1));
+    EXPECT_EQ(reactor.connectSource, -1);
+    EXPECT_TRUE(connect(a, r, 1));
+
+    EXPECT_FALSE(connect(b, r, -1, 100)); // 1 + 100 on the left
+    EXPECT_TRUE(connect(b, r, -1, 99));
+    EXPECT_FALSE(connect(b, r, 1, 0)); // no order below 1
+    EXPECT_FALSE(connect(b, r, 0, 1)); // no side 0
+    EXPECT_EQ(entries(reactor, r), (std::vector<std::string>{"A-1", "A+1", "B-99"}));
+
+    settings.showDestinations = false;
+    reactor.setConnectSource(b);
+    EXPECT_FALSE(reactor.components[a].destination);
+    EXPECT_FALSE(reactor.reactions[r].canTakeProduct);
+}
+
+TEST_F(VreactorEditingTest, OneToOneReaction) {
+    const int a = component({100, 100}), b = component({301, 200});
+    reactor.setConnectSource(a);
+    EXPECT_FALSE(reactor.connectComponents(a));
+    EXPECT_EQ(reactor.reactions.count(), 0);
+
+    log.events.clear();
+    reactor.setConnectSource(a);
+    ASSERT_TRUE(reactor.connectComponents(b));
+    EXPECT_EQ(log.events, (std::vector<int>{systemChanged}));
+    ASSERT_EQ(reactor.reactions.count(), 1);
+    const Vreaction& r = reactor.reactions[0];
+    EXPECT_EQ(r.pos, (Poi{200, 150})); // the midpoint, not snapped
+    EXPECT_TRUE(reactor.useGrid);
+    EXPECT_TRUE(eventRegistry().notificationsEnabled);
+    EXPECT_EQ(r.geometry, Vreaction::aligned);
+    EXPECT_EQ(entries(reactor, 0), (std::vector<std::string>{"A-1", "B+1"}));
+    EXPECT_TRUE(r.reactants[0].align && r.reactants[1].align);
+    EXPECT_EQ(reactor.connectSource, -1);
+
+    // Another pair with the same midpoint would hide the first reaction.
+    const int c = component({0, 0}), d = component({400, 300});
+    reactor.setConnectSource(c);
+    EXPECT_FALSE(reactor.connectComponents(d));
+    EXPECT_EQ(reactor.reactions.count(), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0],
+              "The reaction was not created because it would hide an existing one!\nIf you "
+              "intended to define a reversible reaction, please use the menu of the reaction "
+              "object!");
+}
+
+TEST_F(VreactorEditingTest, DeletingComponentsShiftsEntryIndices) {
+    const int a = component({10, 10}), b = component({20, 20});
+    const int aShortcut = shortcutOf(a, {30, 30});
+    const int c = component({40, 40});
+    const int bShortcut = shortcutOf(b, {50, 50});
+    const int r1 = reaction({100, 100}), r2 = reaction({200, 200});
+    connect(aShortcut, r1, -1);
+    connect(c, r1, 1);
+    connect(bShortcut, r1, 1, 2);
+    connect(b, r2, -1);
+    connect(c, r2, 1, 3);
+    connect(a, r2, 1);
+
+    reactor.deleteComponent(a); // takes its shortcut and their entries along
+    EXPECT_EQ(names(reactor), (std::vector<std::string>{"B", "C", "B"}));
+    EXPECT_EQ(entries(reactor, r1), (std::vector<std::string>{"C+1", "B+2"}));
+    EXPECT_EQ(entries(reactor, r2), (std::vector<std::string>{"B-1", "C+3"}));
+
+    reactor.deleteComponent(2); // the shortcut of B only
+    EXPECT_EQ(names(reactor), (std::vector<std::string>{"B", "C"}));
+    EXPECT_EQ(entries(reactor, r1), (std::vector<std::string>{"C+1"}));
+    EXPECT_EQ(entries(reactor, r2), (std::vector<std::string>{"B-1", "C+3"}));
+    EXPECT_EQ(reactor.reactions[r2].reactants[1].index, 1);
+
+    reactor.deleteReactant(r2, 0);
+    EXPECT_EQ(entries(reactor, r2), (std::vector<std::string>{"C+3"}));
+}
+
+TEST_F(VreactorEditingTest, DeleteSelectedBroadcastsOnce) {
+    const int a = component({10, 10}), b = component({20, 20});
+    shortcutOf(b, {30, 30});
+    const int c = component({40, 40});
+    const int cShortcut = shortcutOf(c, {50, 50});
+    const int r1 = reaction({100, 100});
+    reaction({200, 200});
+    connect(a, r1, -1);
+    connect(cShortcut, r1, 1);
+    connect(c, r1, -1);
+    reactor.components[b].selected = true;
+    reactor.components[cShortcut].selected = true;
+    reactor.reactions[1].selected = true;
+
+    reactor.deleteSelected(true);
+    EXPECT_EQ(reactor.reactions.count(), 1);
+    EXPECT_EQ(reactor.components.count(), 5);
+
+    log.events.clear();
+    reactor.deleteSelected(false);
+    EXPECT_EQ(log.events, (std::vector<int>{systemChanged}));
+    EXPECT_EQ(names(reactor), (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(entries(reactor, 0), (std::vector<std::string>{"A-1", "C-1"}));
+}
+
+TEST_F(VreactorEditingTest, SwapSideExchangesAComponentOnBothSides) {
+    const int a = component({10, 10}), b = component({20, 20});
+    const int aShortcut = shortcutOf(a, {30, 30});
+    const int r = reaction({100, 100});
+    connect(a, r, -1, 2);
+    connect(b, r, -1);
+    connect(aShortcut, r, 1, 3);
+    EXPECT_TRUE(reactor.swapSide(r, 2));
+    EXPECT_EQ(entries(reactor, r), (std::vector<std::string>{"A+2", "B-1", "A-3"}));
+
+    // B (99) joining the 60 of A on the right would exceed 100.
+    reactor.reactions[r].reactants[0].order = 60;
+    reactor.reactions[r].reactants[1].order = 99;
+    reactor.reactions[r].reactants[2].order = 1;
+    reactor.reactions[r].reactants.remove(2);
+    EXPECT_FALSE(reactor.swapSide(r, 1));
+    EXPECT_EQ(entries(reactor, r), (std::vector<std::string>{"A+60", "B-99"}));
+    EXPECT_FALSE(reactor.swapSide(r, 5));
+}
+
+TEST_F(VreactorEditingTest, MovesStayOnThePlaneOrDoNotHappen) {
+    const int a = component({100, 100}), b = component({1900, 1400});
+    const int other = component({500, 500});
+    reactor.components[a].selected = reactor.components[b].selected = true;
+    struct Case {
+        Poi delta;
+        Poi aAfter;
+    };
+    const Case cases[] = {
+        {{101, 0}, {100, 100}},  {{0, 101}, {100, 100}},   {{-101, 0}, {100, 100}},
+        {{0, -101}, {100, 100}}, {{100, 100}, {200, 200}}, {{-200, -200}, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        reactor.moveSelected(c.delta);
+        EXPECT_EQ(reactor.components[a].pos, c.aAfter) << c.delta.x << "," << c.delta.y;
+    }
+    EXPECT_EQ(reactor.components[b].pos, (Poi{1800, 1300}));
+    EXPECT_EQ(reactor.components[other].pos, (Poi{500, 500}));
+    // The area to repaint covers the selection before and after the step.
+    Poi_Extent before = reactor.selectionExtent();
+    reactor.moveSelected({50, 0});
+    before.add(reactor.selectionExtent());
+    EXPECT_EQ(reactor.moveExtent, before);
+    EXPECT_EQ(reactor.components[a].namePos, (Poi{50, -20})); // laid out
+}
+
+TEST_F(VreactorEditingTest, BulkSettingsOfTheSelection) {
+    const int a = component({100, 100}), b = component({200, 200});
+    const int r = reaction({100, 300}), other = reaction({500, 500});
+    reactor.regionStart = {200, 300}; // corners in either order, edges inclusive
+    reactor.regionEnd = {100, 100};
+    reactor.selectRegion();
+    reactor.components[b].selected = false;
+    EXPECT_TRUE(reactor.components[a].selected && reactor.reactions[r].selected);
+
+    reactor.setRateConstants(4, false);
+    reactor.setRateConstants(0.5, true);
+    EXPECT_EQ(reactor.reactions[r].rateConstant, 2);
+    EXPECT_EQ(reactor.reactions[other].rateConstant, 1);
+    reactor.setRateConstants(1e99, true);
+    reactor.setRateConstants(100, true);
+    reactor.setRateConstants(std::nan(""), false);
+    EXPECT_EQ(reactor.reactions[r].rateConstantBack, 1e100);
+    reactor.setInitialConcentrations(-1, true);
+    EXPECT_EQ(reactor.components[a].initialConcentration, 0);
+
+    reactor.components[b].selected = true;
+    reactor.defineConcentrationsByResult({0.75});
+    EXPECT_EQ(reactor.components[a].initialConcentration, 0.75);
+    EXPECT_EQ(reactor.components[b].initialConcentration, 0); // past the end
+    reactor.defineConcentrationsByResult({INFINITY, 0.5});
+    EXPECT_EQ(reactor.components[a].initialConcentration, 0.75);
+    EXPECT_EQ(reactor.components[b].initialConcentration, 0.5);
+
+    reactor.setGeometry(Vreaction::adaptive);
+    reactor.setGeometry(4);
+    EXPECT_EQ(reactor.reactions[r].geometry, Vreaction::adaptive);
+    EXPECT_EQ(reactor.reactions[other].geometry, Vreaction::movableHorizontal);
+    const bool modes[][2] = {{true, false}, {false, true}, {true, true}, {false, false}};
+    for (int mode = 0; mode < 4; ++mode) {
+        reactor.setMode(r, mode);
+        EXPECT_EQ(reactor.reactions[r].active, modes[mode][0]);
+        EXPECT_EQ(reactor.reactions[r].activeBack, modes[mode][1]);
+    }
+
+    reactor.reactions[r].switchesBack.add(ReactionSwitch());
+    reactor.reactions[other].switches.add(ReactionSwitch());
+    log.events.clear();
+    reactor.deleteReactionSwitchesOfSelected();
+    EXPECT_EQ(log.events, (std::vector<int>{systemChanged}));
+    EXPECT_TRUE(reactor.reactions[r].switchesBack.empty());
+    EXPECT_EQ(reactor.reactions[other].switches.count(), 1);
+    EXPECT_TRUE(reactor.nothingSelected());
+    reactor.deselectAll();
+    EXPECT_EQ(log.events.size(), 1u); // nothing was selected
+
+    reactor.snapToGrid(true);
+    EXPECT_EQ(reactor.components[b].pos, (Poi{224, 224}));
+}
+
+TEST_F(VreactorEditingTest, ShortcutsAndRenaming) {
+    const int a = component({10, 10});
+    reactor.components[a].initialConcentration = 5;
+    reactor.components[a].animate = true;
+    reactor.components[a].selected = true;
+    log.events.clear();
+    const int s = shortcutOf(a, {0, 0});
+    EXPECT_EQ(log.events, (std::vector<int>{drawingChanged}));
+    reactor.createShortcut(a);
+    const Vcomponent& copy = reactor.components[reactor.components.last()];
+    EXPECT_TRUE(copy.shortcut);
+    EXPECT_EQ(copy.pos, (Poi{40, 40}));
+    EXPECT_EQ(copy.color, reactor.components[a].color);
+    EXPECT_FALSE(copy.animate || copy.selected);
+    EXPECT_EQ(copy.initialConcentration, 0);
+
+    component({90, 90});
+    EXPECT_FALSE(reactor.renameComponent("A", "B"));
+    EXPECT_FALSE(reactor.renameComponent("A", "a<b>"));
+    EXPECT_FALSE(reactor.renameComponent("Q", "R"));
+    log.events.clear();
+    EXPECT_TRUE(reactor.renameComponent("A", "Fe"));
+    EXPECT_EQ(names(reactor), (std::vector<std::string>{"Fe", "Fe", "Fe", "B"}));
+    EXPECT_EQ(log.events, (std::vector<int>{namesChanged}));
+    EXPECT_EQ(reactor.components[s].name, "Fe");
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "foundation/eventreceiver.h"
+#include "model/vreactor.h"
+#include "support/fixedtextmeasurer.h"
+#include "support/recordingmessagesink.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+// Records the events broadcast while it is registered.
+struct EventLog : EventReceiver {
+    void receive(int event) override { events.push_back(event); }
+    std::vector<int> events;
+};
+
+// A reaction system wired as the program wires it: a measurer and settings,
+// registered for events first and followed by an event log. Messages are
+// recorded.
+class ReactorFixture : public ::testing::Test {
+protected:
+    ReactorFixture() {
+        eventRegistry().clear();
+        reactor.measurer = &measurer;
+        reactor.settings = &settings;
+        registerReceiver(&reactor);
+        registerReceiver(&log);
+    }
+    ~ReactorFixture() override {
+        eventRegistry().clear();
+        eventRegistry().notificationsEnabled = true;
+    }
+
+    // Adds a component off the grid at p; returns its index.
+    int component(Poi p) {
+        const bool grid = reactor.useGrid;
+        reactor.useGrid = false;
+        reactor.addComponent(p);
+        reactor.useGrid = grid;
+        return reactor.components.last();
+    }
+    int shortcutOf(int i, Poi p) {
+        reactor.createShortcut(i);
+        reactor.components[reactor.components.last()].pos = p;
+        return reactor.components.last();
+    }
+    int reaction(Poi p) {
+        const bool grid = reactor.useGrid;
+        reactor.useGrid = false;
+        reactor.addReaction(p);
+        reactor.useGrid = grid;
+        return reactor.reactions.last();
+    }
+    bool connect(int source, int reaction, int side, int order = 1) {
+        reactor.setConnectSource(source);
+        return reactor.connect(reaction, order, side);
+    }
+
+    FixedTextMeasurer measurer;
+    ModelSettings settings;
+    Vreactor reactor;
+    EventLog log;
+    RecordingMessageSink messages;
+};
