@@ -1,0 +1,71 @@
+#include "windows/input/draglaw.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double big = 1e100;
+const double inf = std::numeric_limits<double>::infinity();
+const double notANumber = std::numeric_limits<double>::quiet_NaN();
+
+enum Law { linear, logarithmic, adaptive };
+
+DragLaw law(Law kind, double step, double min, double max) {
+    return DragLaw{kind == adaptive, kind == logarithmic, step, min, max};
+}
+
+} // namespace
+
+TEST(DragLaw, SensitivityAndPixelStep) {
+    EXPECT_EQ(sensitivityFactor(500), 0.5);
+    EXPECT_DOUBLE_EQ(sensitivityFactor(0), 0.005);
+    EXPECT_DOUBLE_EQ(sensitivityFactor(1000), 50);
+    EXPECT_EQ(DragLaw::pixelStep(0, false, 2, 98, 241), 1); // the range over 96 pixels
+    EXPECT_EQ(DragLaw::pixelStep(10, false, 0, 1, 240), 10.0 / 96);
+    EXPECT_EQ(DragLaw::pixelStep(10, false, 0, 1, 10), 10.0 / 4);
+    EXPECT_EQ(DragLaw::pixelStep(0, true, 0, big, 241), 0.015);
+    EXPECT_EQ(DragLaw::pixelStep(0.5, true, 0, big, 241), 0.5); // not spread over the pad
+}
+
+TEST(DragLaw, MovesClampsAndKeepsAnchoredValues) {
+    struct Case {
+        const char* what;
+        DragLaw law;
+        double working;
+        int dx;
+        double f;
+        double expected;
+    };
+    const Case cases[] = {
+        {"linear", law(linear, 0.5, 0, 10), 1, 3, 0.5, 1 + 3 * 0.5 * 0.5},
+        {"linear to the max", law(linear, 1, 0, 10), 9, 10, 1, 10},
+        {"linear to the min", law(linear, 1, 0, 10), 1, -10, 1, 0},
+        {"back from beyond the max at once", law(linear, 1, 0, 10), 20, -1, 1, 9},
+        {"logarithmic", law(logarithmic, 0.015, 0, big), 2, 4, 0.5,
+         2 * std::pow(10.0, 4 * 0.015 * 0.5)},
+        {"logarithmic from 0", law(logarithmic, 0.015, 0, big), 0, 50, 50, 0},
+        {"logarithmic from 0, infinite power", law(logarithmic, inf, 0, big), 0, 1, 1, 0},
+        {"adaptive right, unbounded", law(adaptive, 0, 2, big), 102, 2, 0.5,
+         102 + 2 * (0.01 * (102 - 2)) * 0.5},
+        {"adaptive right from the min", law(adaptive, 0, 2, big), 2, 40, 50, 2},
+        {"adaptive right, bounded", law(adaptive, 0, 0, 10), 5, 1, 0.5,
+         5 + 1 * (0.01 * (10 - 5)) * 0.5},
+        {"adaptive left", law(adaptive, 0, 0, big), 100, -2, 0.5, 100 + -2 * (0.01 * 100) * 0.5},
+        {"adaptive left, no min", law(adaptive, 0, -big, 10), 5, -1, 0.5,
+         5 + -1 * (0.01 * (10 - 5)) * 0.5},
+        {"NaN starts at the min", law(linear, 1, 3, 10), notANumber, 2, 1, 5},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.law.drag(c.working, c.dx, c.f), c.expected) << c.what;
+}
+
+TEST(DragLaw, NearestInt32SaturatesAndRejectsNaN) {
+    EXPECT_EQ(nearestInt32(2.5), 3);
+    EXPECT_EQ(nearestInt32(-2.5), -3);
+    EXPECT_EQ(nearestInt32(big), INT32_MAX);
+    EXPECT_EQ(nearestInt32(-inf), INT32_MIN);
+    EXPECT_EQ(nearestInt32(notANumber), 0);
+}
