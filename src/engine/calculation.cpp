@@ -94,10 +94,15 @@ bool Calculation::settingsValid() {
 
 bool Calculation::step() {
     if (!running_) return false;
+    running_ = false;
     const std::int64_t sliceStart = tickCount();
     const auto n = static_cast<size_t>(kinetics.count());
-    do {
-        running_ = false;
+    // Reading the clock costs as much as many small steps; it is read only
+    // after enough work that the slice can overrun by a fraction of a millisecond.
+    const std::int64_t workPerPoint =
+        static_cast<std::int64_t>(stride) * reactor_.workPerStep() + static_cast<std::int64_t>(n);
+    std::int64_t work = 0;
+    for (;;) {
         if (storedPoints >= pointCount) return false;
         const double t = reactor_.stepCount * reactor_.timeResolution;
         if (reactor_.simulationTime > 0) progress = t / reactor_.simulationTime;
@@ -108,8 +113,12 @@ bool Calculation::step() {
         ++storedPoints;
         if (t >= reactor_.simulationTime) return false;
         if (!reactor_.advanceSteps(stride)) return false;
-        running_ = true;
-    } while (tickCount() - sliceStart < sliceMilliseconds);
+        work += workPerPoint;
+        if (work < clockCheckWork) continue;
+        work = 0;
+        if (tickCount() - sliceStart >= sliceMilliseconds) break;
+    }
+    running_ = true;
     return true;
 }
 

@@ -24,6 +24,7 @@ public:
     static constexpr double stepLimit = 1000000000;
     static constexpr int animationStepLimit = 1000000;
     static constexpr std::int64_t sliceMilliseconds = 100;
+    static constexpr std::int64_t defaultClockCheckWork = 100000;
 
     Calculation(Vreactor& reactionSystem, Reactor& currentReactor,
                 CalculationEnvironment& environment);
@@ -48,6 +49,9 @@ public:
     int stride = 1;
     int storedPoints = 0;
     std::int64_t startTicks = 0;
+    // Work (in Reactor::workPerStep units) between two readings of the clock;
+    // 1 reads it after every point.
+    std::int64_t clockCheckWork = defaultClockCheckWork;
     // The verdict; ";" separates its lines.
     std::string message;
     bool busy = false;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <initializer_list>
 #include <limits>
 #include <utility>
@@ -114,16 +115,21 @@ bool Reactor::compile() {
 
 // Regroups the terms by the component they change, keeping for each component
 // the order in which the step applies the changes, so a step can finish one
-// component at a time with its running value in a register.
+// component at a time with its running value in a register. Groups are sorted
+// into classes by size and by whether every change has a single factor, the
+// common case that needs no loop and no branch.
 void Reactor::flatten() {
     const int terms = reactions.count();
     const auto n = static_cast<size_t>(componentCount);
     std::vector<int> count(n, 0);
+    std::vector<bool> single(n, true);
     for (const ReactorReaction& term : reactions)
-        for (int target : term.targets)
+        for (int target : term.targets) {
             ++count[static_cast<size_t>(target)];
+            if (term.factors.size() != 1) single[static_cast<size_t>(target)] = false;
+        }
 
-    groups_.clear();
+    std::vector<std::pair<int, Group>> classified;
     untouched_.clear();
     std::vector<int> fill(n, 0);
     int total = 0;
@@ -133,32 +139,41 @@ void Reactor::flatten() {
             untouched_.push_back(static_cast<int>(i));
             continue;
         }
-        groups_.push_back({static_cast<int>(i), total, count[i]});
+        const int sizeClass = std::min(count[i], unrolledGroupSizes + 1) - 1;
+        const int kind = single[i] ? 0 : 1;
+        classified.push_back(
+            {kind * sizeClasses + sizeClass, {static_cast<int>(i), total, count[i]}});
         total += count[i];
     }
-    const auto sizeClass = [](const Group& g) { return std::min(g.count, unrolledGroupSizes + 1); };
-    std::stable_sort(groups_.begin(), groups_.end(),
-                     [&](const Group& a, const Group& b) { return sizeClass(a) < sizeClass(b); });
+    std::stable_sort(classified.begin(), classified.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    groups_.clear();
     classBegin_.fill(0);
-    for (const Group& g : groups_)
-        for (int m = sizeClass(g); m <= unrolledGroupSizes + 1; ++m)
-            ++classBegin_[static_cast<size_t>(m)];
+    for (const auto& [groupClass, group] : classified) {
+        groups_.push_back(group);
+        for (size_t c = static_cast<size_t>(groupClass) + 1; c < classBegin_.size(); ++c)
+            ++classBegin_[c];
+    }
 
     factorIndices_.clear();
     contributions_.assign(static_cast<size_t>(total), Contribution{});
+    contributionTerms_.assign(static_cast<size_t>(total), 0);
+    workPerStep_ = static_cast<int>(n) + 1;
     for (int t = 0; t < terms; ++t) {
         const ReactorReaction& term = reactions[t];
         const int factorBegin = static_cast<int>(factorIndices_.size());
         factorIndices_.insert(factorIndices_.end(), term.factors.begin(), term.factors.end());
+        const int factorCount = static_cast<int>(term.factors.size());
         for (size_t j = 0; j < term.targets.size(); ++j) {
-            int& slot = fill[static_cast<size_t>(term.targets[j])];
-            contributions_[static_cast<size_t>(slot++)] = {term.coefficients[j],
-                                                           term.rateFactor,
-                                                           term.factors.empty() ? 0
-                                                                                : term.factors[0],
-                                                           static_cast<int>(term.factors.size()),
-                                                           factorBegin,
-                                                           t};
+            const auto slot = static_cast<size_t>(fill[static_cast<size_t>(term.targets[j])]++);
+            contributions_[slot] = {term.coefficients[j],
+                                    term.rateFactor,
+                                    factorCount > 0 ? term.factors[0] : 0,
+                                    factorCount > 1 ? term.factors[1] : 0,
+                                    factorBegin,
+                                    factorCount};
+            contributionTerms_[slot] = t;
+            workPerStep_ += 1 + factorCount;
         }
     }
 
@@ -169,13 +184,14 @@ void Reactor::flatten() {
     next_ = concentrations;
 }
 
-template <int size, bool measure, bool switched>
-void Reactor::gatherClass(int sizeClass, const double* __restrict from, double* __restrict to,
+template <int size, bool single, bool measure, bool switched>
+void Reactor::gatherClass(int groupClass, const double* __restrict from, double* __restrict to,
                           double& maxChange, bool& invalid) const {
-    const Group* g = groups_.data() + classBegin_[static_cast<size_t>(sizeClass - 1)];
-    const Group* const end = groups_.data() + classBegin_[static_cast<size_t>(sizeClass)];
+    const Group* g = groups_.data() + classBegin_[static_cast<size_t>(groupClass)];
+    const Group* const end = groups_.data() + classBegin_[static_cast<size_t>(groupClass) + 1];
     const Contribution* const all = contributions_.data();
     const int* const factors = factorIndices_.data();
+    const int* const terms = contributionTerms_.data();
     const unsigned char* const on = termOn_.data();
     for (; g != end; ++g) {
         const Contribution* q = all + g->begin;
@@ -184,10 +200,15 @@ void Reactor::gatherClass(int sizeClass, const double* __restrict from, double* 
 #pragma GCC unroll 4
         for (int k = 0; k < count; ++k) {
             if constexpr (switched)
-                if (!on[q[k].term]) continue;
+                if (!on[terms[g->begin + k]]) continue;
             double rate = q[k].rateFactor;
-            if (q[k].factorCount == 1) {
+            if constexpr (single) {
                 rate *= from[q[k].firstFactor];
+            } else if (q[k].factorCount == 1) {
+                rate *= from[q[k].firstFactor];
+            } else if (q[k].factorCount == 2) {
+                rate *= from[q[k].firstFactor];
+                rate *= from[q[k].secondFactor];
             } else {
                 for (int f = q[k].factorBegin, e = f + q[k].factorCount; f < e; ++f)
                     rate *= from[factors[f]];
@@ -209,11 +230,16 @@ void Reactor::gatherClass(int sizeClass, const double* __restrict from, double* 
 template <bool measure, bool switched>
 bool Reactor::stepOnce(const double* from, double* to, double& maxChange) const {
     bool invalid = false;
-    gatherClass<1, measure, switched>(1, from, to, maxChange, invalid);
-    gatherClass<2, measure, switched>(2, from, to, maxChange, invalid);
-    gatherClass<3, measure, switched>(3, from, to, maxChange, invalid);
-    gatherClass<4, measure, switched>(4, from, to, maxChange, invalid);
-    gatherClass<0, measure, switched>(5, from, to, maxChange, invalid);
+    gatherClass<1, true, measure, switched>(0, from, to, maxChange, invalid);
+    gatherClass<2, true, measure, switched>(1, from, to, maxChange, invalid);
+    gatherClass<3, true, measure, switched>(2, from, to, maxChange, invalid);
+    gatherClass<4, true, measure, switched>(3, from, to, maxChange, invalid);
+    gatherClass<0, true, measure, switched>(4, from, to, maxChange, invalid);
+    gatherClass<1, false, measure, switched>(5, from, to, maxChange, invalid);
+    gatherClass<2, false, measure, switched>(6, from, to, maxChange, invalid);
+    gatherClass<3, false, measure, switched>(7, from, to, maxChange, invalid);
+    gatherClass<4, false, measure, switched>(8, from, to, maxChange, invalid);
+    gatherClass<0, false, measure, switched>(9, from, to, maxChange, invalid);
     return !invalid;
 }
 
@@ -223,8 +249,11 @@ bool Reactor::advanceSteps(int count) {
 }
 
 template <bool switched> bool Reactor::run(int count) {
+    // The public state may have been changed since init; a step must not
+    // index outside the compiled arrays.
     const auto n = static_cast<size_t>(componentCount);
-    if (concentrations.size() != n || next_.size() != n) {
+    if (concentrations.size() != n || next_.size() != n ||
+        static_cast<size_t>(reactions.count()) != termOn_.size()) {
         overflow = true;
         return false;
     }
@@ -241,9 +270,12 @@ template <bool switched> bool Reactor::run(int count) {
     double* to = next_.data();
     double maxChange = maxRelativeChange;
     int steps = stepCount;
-    int counter = accuracyCheckCounter;
+    int counter = accuracyCheckCounter >= 0 && accuracyCheckCounter < accuracyCheckInterval
+                      ? accuracyCheckCounter
+                      : 0;
     // stepCount is the time; it must not wrap.
-    const int possible = std::min(count, INT_MAX - steps);
+    const auto possible =
+        static_cast<int>(std::min<std::int64_t>(count, std::int64_t{INT_MAX} - std::max(steps, 0)));
     bool ok = true;
     for (int i = 0; i < possible; ++i) {
         if constexpr (switched) {

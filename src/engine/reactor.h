@@ -57,6 +57,9 @@ public:
     // "calculation overflow", "critical accuracy", "accuracy warning" or "ok".
     std::string statusText() const;
 
+    // A rough count of the arithmetic in one step, for callers that pace work.
+    int workPerStep() const { return workPerStep_; }
+
     // The reaction system that `init` compiles.
     Link<Vreactor> system;
 
@@ -82,9 +85,9 @@ private:
         double coefficient;
         double rateFactor;
         int firstFactor;
-        int factorCount;
+        int secondFactor;
         int factorBegin;
-        int term;
+        int factorCount;
     };
     // All contributions to one component, contiguous in `contributions_`.
     struct Group {
@@ -92,8 +95,11 @@ private:
         int begin;
         int count;
     };
-    // Groups of 1 to 4 contributions have unrolled loops; the last class holds the rest.
+    // Groups of 1 to 4 contributions have unrolled loops; the fifth size class
+    // holds the larger ones. Each size comes in two kinds: every contribution
+    // with exactly one factor, and any other.
     static constexpr int unrolledGroupSizes = 4;
+    static constexpr int sizeClasses = unrolledGroupSizes + 1;
 
     bool compile();
     void flatten();
@@ -101,21 +107,22 @@ private:
     template <bool switched> bool run(int count);
     template <bool measure, bool switched>
     bool stepOnce(const double* from, double* to, double& maxChange) const;
-    template <int size, bool measure, bool switched>
-    void gatherClass(int sizeClass, const double* from, double* to, double& maxChange,
+    template <int size, bool single, bool measure, bool switched>
+    void gatherClass(int groupClass, const double* from, double* to, double& maxChange,
                      bool& invalid) const;
 
     // The flat form of `reactions` that the step runs on. Rates read one
     // buffer and the new values go to the other; components that no term
     // changes hold the same value in both.
     std::vector<Contribution> contributions_;
+    std::vector<int> contributionTerms_;
     std::vector<Group> groups_;
-    // Groups with m contributions (m = 1..4) are groups_[classBegin_[m - 1] ..
-    // classBegin_[m]); larger ones follow up to classBegin_[unrolledGroupSizes + 1].
-    std::array<int, unrolledGroupSizes + 2> classBegin_{};
+    // The groups of class k are groups_[classBegin_[k] .. classBegin_[k + 1]).
+    std::array<int, 2 * sizeClasses + 1> classBegin_{};
     std::vector<int> factorIndices_;
     std::vector<int> untouched_;
     std::vector<int> switchedTerms_;
     std::vector<unsigned char> termOn_;
     std::vector<double> next_;
+    int workPerStep_ = 1;
 };

@@ -81,6 +81,13 @@ protected:
     Calculation calc{v, r, env};
 };
 
+// Reads the clock after every point, so that a clock moving on with every
+// reading ends slices.
+class SlicedCalculationTest : public CalculationTest {
+protected:
+    SlicedCalculationTest() { calc.clockCheckWork = 1; }
+};
+
 TEST_F(CalculationTest, StrideAndStoredPoints) {
     struct Case {
         double simulationTime, timeResolution;
@@ -255,7 +262,7 @@ TEST_F(CalculationTest, RecomputesOnSystemEventsWhileAutoRefreshIsOn) {
     EXPECT_EQ(env.statuses.size(), 4u);
 }
 
-TEST_F(CalculationTest, StepWorksInSlicesAndStoresNothingAfterTheEnd) {
+TEST_F(SlicedCalculationTest, StepWorksInSlicesAndStoresNothingAfterTheEnd) {
     SteppingClock clock(1);
     ASSERT_TRUE(calc.prepare());
     EXPECT_TRUE(calc.step());
@@ -273,7 +280,16 @@ TEST_F(CalculationTest, StepWorksInSlicesAndStoresNothingAfterTheEnd) {
     EXPECT_EQ(calc.times.count(), 2001);
 }
 
-TEST_F(CalculationTest, LongRunsGoThroughTheProgressWindowUnlessAnimating) {
+TEST_F(CalculationTest, PacedClockReadingsStillEndSlices) {
+    SteppingClock clock(60);
+    r.simulationTime = 1000; // a million steps
+    ASSERT_TRUE(calc.prepare());
+    EXPECT_TRUE(calc.step());
+    EXPECT_GT(calc.storedPoints, 1);
+    EXPECT_LT(calc.storedPoints, 2001);
+}
+
+TEST_F(SlicedCalculationTest, LongRunsGoThroughTheProgressWindowUnlessAnimating) {
     SteppingClock clock(1);
     FakeRunner runner;
     env.runner = &runner;
@@ -289,7 +305,7 @@ TEST_F(CalculationTest, LongRunsGoThroughTheProgressWindowUnlessAnimating) {
     EXPECT_EQ(calc.pointCount, 2001);
 }
 
-TEST_F(CalculationTest, CancelKeepsThePointsSoFarAndIgnoresNestedRequests) {
+TEST_F(SlicedCalculationTest, CancelKeepsThePointsSoFarAndIgnoresNestedRequests) {
     SteppingClock clock(1);
     FakeRunner runner;
     runner.steps = 1;

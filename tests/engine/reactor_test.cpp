@@ -110,15 +110,6 @@ TEST(ReactorInit, BeyondTheLimitsFailsWithAllConcentrationsZero) {
          [](Vreactor& v) {
              addReaction(v, {{0, 101, -1}}, 1);
          }},
-        {"201 targets",
-         [](Vreactor& v) {
-             Vreaction& r = addReaction(v, {}, 1);
-             for (int i = 0; i < 201; ++i) {
-                 Reactant e;
-                 e.order = 0;
-                 r.reactants.add(e);
-             }
-         }},
         {"101 components",
          [](Vreactor& v) {
              for (int i = 1; i <= 100; ++i)
@@ -278,24 +269,6 @@ TEST(ReactorAdvance, MatchesTheHandWrittenRecurrence) {
         EXPECT_EQ(r.stepCount, 20);
         EXPECT_EQ(r.concentrations[0] == c.initial[0], c.name == "constant component");
     }
-}
-
-TEST(ReactorAdvance, MeasuresTheRelativeChangeEveryTenthStep) {
-    Vreactor v;
-    addComponent(v, "A", 1);
-    addComponent(v, "B", 0);
-    addReaction(v, {{0, 1, -1}, {1, 1, 1}}, 1);
-    Reactor r(&v);
-    r.timeResolution = 0.01;
-    r.init();
-    ASSERT_TRUE(r.advance());
-    // Step 1 (counter 0) measures 0.01 / 0.99; the next nine do not.
-    const double first = (1 * 0.01) / (1 + -1 * (0.01 * 1.0));
-    EXPECT_EQ(r.maxRelativeChange, first);
-    EXPECT_EQ(r.accuracyCheckCounter, 1);
-    ASSERT_TRUE(r.advanceSteps(9));
-    EXPECT_EQ(r.maxRelativeChange, first);
-    EXPECT_EQ(r.accuracyCheckCounter, 0);
 }
 
 TEST(ReactorAdvance, NegativeResultClampsAndBlocksUntilInit) {
