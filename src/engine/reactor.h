@@ -37,7 +37,8 @@ public:
     static constexpr double defaultTimeResolution = 0.001;
     static constexpr double defaultSimulationTime = 10;
 
-    explicit Reactor(Vreactor* reactionSystem = nullptr) : system(reactionSystem) {}
+    Reactor() = default;
+    explicit Reactor(Vreactor* reactionSystem) : system(reactionSystem) {}
 
     // The keys "time resolution" and "simulation time".
     void exchange() override;
@@ -60,11 +61,12 @@ public:
     // A rough count of the arithmetic in one step, for callers that pace work.
     int workPerStep() const { return workPerStep_; }
 
-    // The reaction system that `init` compiles.
+    // The reaction system that `init` compiles; assigning another reactor
+    // (the session's copy) keeps it.
     Link<Vreactor> system;
 
-    // The compiled rate terms as `init` built them; the step itself runs on a
-    // flat copy, so later edits of this list do not reach it.
+    // The compiled rate terms as `init` built them. The step runs on a flat copy
+    // of their rates and coefficients and only updates the switch states here.
     Llist<ReactorReaction> reactions;
     bool overflow = false;
     int accuracyCheckCounter = 0;
