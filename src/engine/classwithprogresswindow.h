@@ -1,0 +1,14 @@
+#pragma once
+
+// Base of a long operation that the progress window can drive: `step` does a
+// bounded piece of the work and keeps `progress` current.
+class ClassWithProgressWindow {
+public:
+    virtual ~ClassWithProgressWindow() = default;
+
+    // True while more work remains.
+    virtual bool step() = 0;
+
+    // Fraction done, 0 to 1.
+    double progress = 0;
+};
