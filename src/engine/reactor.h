@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/link.h"
+#include "foundation/link.h"
 #include "engine/reactorreaction.h"
 #include "foundation/llist.h"
 #include "foundation/textstream.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/link.h"
+#include "foundation/link.h"
 #include "foundation/eventreceiver.h"
 #include "foundation/llist.h"
 #include "foundation/textstream.h"

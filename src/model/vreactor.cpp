@@ -47,9 +47,9 @@ const ModelSettings& Vreactor::modelSettings() const {
 void Vreactor::layout() {
     const ModelSettings& s = modelSettings();
     for (Vcomponent& c : components)
-        c.layout(measurer, s);
+        c.layout(measurer.get(), s);
     for (Vreaction& r : reactions)
-        r.layout(components, measurer, s);
+        r.layout(components, measurer.get(), s);
     extentValid = false;
 }
 

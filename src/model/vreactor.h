@@ -7,7 +7,7 @@
 #include "model/modelsettings.h"
 #include "model/poi_extent.h"
 #include "model/repairreport.h"
-#include "model/servicelink.h"
+#include "foundation/link.h"
 #include "model/vcomponent.h"
 #include "model/vreaction.h"
 
@@ -180,8 +180,8 @@ public:
 
     // Provided by the owner; without a measurer labels measure (0, 0), without
     // settings the defaults apply.
-    ServiceLink<TextMeasurer> measurer;
-    ServiceLink<const ModelSettings> settings;
+    Link<TextMeasurer> measurer;
+    Link<const ModelSettings> settings;
 
 private:
     const ModelSettings& modelSettings() const;

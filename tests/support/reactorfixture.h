@@ -22,8 +22,8 @@ class ReactorFixture : public ::testing::Test {
 protected:
     ReactorFixture() {
         eventRegistry().clear();
-        reactor.measurer = &measurer;
-        reactor.settings = &settings;
+        reactor.measurer.reset(&measurer);
+        reactor.settings.reset(&settings);
         registerReceiver(&reactor);
         registerReceiver(&log);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-// A pointer to a collaborator that belongs to the object holding it, not to
-// that object's value. Copy construction copies the link; assignment keeps the
+// A pointer to a collaborator (or a service such as the text measurer) that belongs to the object
+// holding it, not to that object's value. Copy construction copies the link; assignment keeps the
 // target's own link. So a stored copy (the session's, an undo level's) can be
 // assigned to a live object without unhooking it from the objects it works with.
 template <typename T> class Link {
