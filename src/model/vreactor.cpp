@@ -53,6 +53,16 @@ void Vreactor::layout() {
     extentValid = false;
 }
 
+void Vreactor::clearLayout() {
+    for (Vreaction& r : reactions) {
+        r.branches.clear();
+        r.branchEnds.clear();
+        r.branchStarts.clear();
+        r.orderPoints.clear();
+    }
+    extentValid = false;
+}
+
 // --- Queries ---
 
 int Vreactor::uniqueComponentCount() const {

@@ -144,6 +144,10 @@ public:
 
     // Recomputes every label and arrow shape and drops the cached extent.
     void layout();
+    // Frees the arrow shapes (branches hold up to 3000 points each): stored
+    // copies of the system, as in the undo history, do not need them; the
+    // next layout rebuilds them.
+    void clearLayout();
 
     // Makes a reaction system just read from a file safe for every operation.
     // Call it right after reading the "vReactor" block, before anything lays

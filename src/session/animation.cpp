@@ -7,9 +7,12 @@
 
 Animation::Animation(Vreactor& reactionSystem) : system(&reactionSystem) {}
 
+Animation::Animation(const Animation& other)
+    : EventReceiver(other), TextStream(other), system(other.system), from(other.from), to(other.to),
+      period(other.period), motion(other.motion) {}
+
 Animation& Animation::operator=(const Animation& other) {
     if (this == &other) return *this;
-    TextStream::operator=(other);
     from = other.from;
     to = other.to;
     period = other.period;

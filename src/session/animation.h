@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/eventreceiver.h"
+#include "foundation/link.h"
 #include "foundation/textstream.h"
 
 #include <cstdint>
@@ -20,8 +21,11 @@ public:
     static constexpr int motionCount = 6;
 
     explicit Animation(Vreactor& system);
-    Animation(const Animation&) = default;
-    // Copies the stored settings only; the bound reaction system stays.
+    // A copy is bound to the same system and animates nothing until its
+    // `findParameter`: the original's parameter belongs to the original.
+    Animation(const Animation& other);
+    // Copies the stored settings only; the bound system and the running
+    // state stay.
     Animation& operator=(const Animation& other);
 
     // "from", "to", "period", "motion". Reading replaces a waveform outside
@@ -52,7 +56,7 @@ public:
     // Milliseconds of the tick clock as seconds.
     static double now();
 
-    Vreactor* system;
+    Link<Vreactor> system;
     double* parameter = nullptr;
     double baseValue = 0;
     double startTime = 0;

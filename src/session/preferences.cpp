@@ -5,10 +5,11 @@
 #include "session/programfiles.h"
 
 Preferences::Preferences(const std::string& programDirectory)
-    : fileName(programFile(programDirectory, preferencesFileName)) {
+    : fileName(programDirectory.empty() ? std::string()
+                                        : programFile(programDirectory, preferencesFileName)) {
     declareTable();
     // A missing or unreadable file leaves the defaults; it is created on exit.
-    (void)load(blockName, fileName);
+    if (!fileName.empty()) (void)load(blockName, fileName);
     applyNumberFormat();
 }
 

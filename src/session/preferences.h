@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/modelsettings.h"
 #include "session/autooptions.h"
 
 #include <cstdint>
@@ -22,6 +23,7 @@ public:
 
     // Declares the table, loads "prefs.cfg" from `programDirectory` and sets
     // the number format from it (without a broadcast: nobody listens yet).
+    // An empty directory gives the defaults, and nothing is read or written.
     explicit Preferences(const std::string& programDirectory);
     // Saves "prefs.cfg".
     ~Preferences() override;
@@ -40,6 +42,10 @@ public:
 
     std::string fileName;
 
+    // The values the reaction system reads; the rows below of the same names
+    // are these fields.
+    ModelSettings modelSettings;
+
     // "General"
     std::int32_t floatingPointPrecision = 3;
     bool alwaysUseFloatingPointFormat = false;
@@ -48,10 +54,10 @@ public:
     // "Reaction system view"
     bool displayPositionSensitiveInfo = true;
     bool colorCodeArrowsOnlyInReversibleReactions = false;
-    bool showPossibleDestinations = true;
+    bool& showPossibleDestinations = modelSettings.showDestinations;
     bool colorIndicationOnComponent = true;
-    bool largeFontForComponentNames = false;
-    bool largeFontForParameters = false;
+    bool& largeFontForComponentNames = modelSettings.largeNameFont;
+    bool& largeFontForParameters = modelSettings.largeParameterFont;
     std::int32_t componentStyle = componentCone;
     std::int32_t colorSchemeSystem = systemDefault;
     // "Equations view"

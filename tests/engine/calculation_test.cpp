@@ -3,7 +3,7 @@
 #include "engine/progressrunner.h"
 #include "engine/reactor.h"
 #include "engine/referenceeuler.h"
-#include "engine/testsystem.h"
+#include "support/testsystem.h"
 #include "foundation/numberformat.h"
 #include "support/manualtickclock.h"
 

@@ -1,7 +1,7 @@
 #include "engine/reactor.h"
 
 #include "engine/referenceeuler.h"
-#include "engine/testsystem.h"
+#include "support/testsystem.h"
 #include "support/recordingmessagesink.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,140 @@
+#include "session/program.h"
+
+#include "support/recordingmessagesink.h"
+#include "support/tempdir.h"
+#include "support/testsystem.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Recorder : EventReceiver {
+    Recorder(std::string tag, std::vector<std::string>& sink) : name(std::move(tag)), log(sink) {}
+    void receive(int event) override { log.push_back(name + std::to_string(event)); }
+    std::string name;
+    std::vector<std::string>& log;
+};
+
+class ProgramTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    RecordingMessageSink messages;
+    Program program{dir.path()};
+};
+
+TEST_F(ProgramTest, ReceiversAreCalledInDeliveryOrder) {
+    std::vector<std::string> log;
+    Recorder reactionWindow("reactions", log), animationWindow("animation", log),
+        mainWindow("main", log);
+    program.registerReceivers(&reactionWindow, &animationWindow, &mainWindow);
+    const Llist<EventReceiver*>& r = eventRegistry().receivers;
+    ASSERT_EQ(r.count(), 7);
+    EXPECT_EQ(r[0], &program.vReactor);
+    EXPECT_EQ(r[1], &reactionWindow);
+    EXPECT_EQ(r[2], &program.calculation);
+    EXPECT_EQ(r[3], &program.weightedObservation);
+    EXPECT_EQ(r[4], &program.animation);
+    EXPECT_EQ(r[5], &animationWindow);
+    EXPECT_EQ(r[6], &mainWindow);
+}
+
+TEST_F(ProgramTest, EditsRecomputeAndUndoRestoresEverything) {
+    program.newSession();
+    EXPECT_EQ(program.history.count(), 1);
+    EXPECT_FALSE(program.session.modified);
+    const int a = addComponent(program.vReactor, "A", 1);
+    const int b = addComponent(program.vReactor, "B", 0);
+    addReaction(program.vReactor, {{a, 1, -1}, {b, 1, +1}}, 1);
+    broadcast(systemChanged);
+    program.pushUndo("New reaction", false);
+    EXPECT_TRUE(program.session.modified);
+    ASSERT_EQ(program.calculation.kinetics.count(), 2);
+    const double bAtEnd = program.calculation.kinetics[1].values[2000];
+    EXPECT_GT(bAtEnd, 0.99);
+
+    program.reactor.simulationTime = 20;
+    broadcast(parametersChanged);
+    program.pushUndo("Change simulation time", true);
+    program.reactor.simulationTime = 40;
+    program.pushUndo("Change simulation time", true);
+    EXPECT_EQ(program.history.count(), 3);
+
+    ASSERT_TRUE(program.undo());
+    EXPECT_EQ(program.reactor.simulationTime, 10);
+    EXPECT_EQ(program.calculation.kinetics[1].values[2000], bAtEnd);
+    ASSERT_TRUE(program.undo());
+    EXPECT_TRUE(program.vReactor.components.empty());
+    EXPECT_FALSE(program.session.modified) << "back at the first level";
+    EXPECT_FALSE(program.undo());
+    ASSERT_TRUE(program.redo());
+    EXPECT_EQ(program.vReactor.components.count(), 2);
+    ASSERT_TRUE(program.goTo(2));
+    EXPECT_EQ(program.reactor.simulationTime, 40);
+}
+
+TEST_F(ProgramTest, OpeningReplacesTheSessionOnlyWhenTheFileIsGood) {
+    ReactorSession stored;
+    addComponent(stored.vReactor, "X", 2);
+    stored.reactor.simulationTime = 7;
+    ASSERT_TRUE(stored.save(dir.file("x.vsn"), 3));
+    writeFileBytes(dir.file("bad.vsn"), "no session here\n");
+
+    program.newSession();
+    addComponent(program.vReactor, "Kept", 1);
+    EXPECT_FALSE(program.openSession(dir.file("missing.vsn")));
+    EXPECT_FALSE(program.openSession(dir.file("bad.vsn")));
+    EXPECT_EQ(program.vReactor.components[0].name, "Kept");
+    EXPECT_EQ(program.recentFiles.files.count(), 0);
+
+    ASSERT_TRUE(program.openSession(dir.file("x.vsn")));
+    EXPECT_EQ(program.vReactor.components[0].name, "X");
+    EXPECT_EQ(program.reactor.simulationTime, 7);
+    EXPECT_EQ(program.history.count(), 1);
+    EXPECT_EQ(program.history.label(0), "[Open session]");
+    EXPECT_EQ(program.recentFiles.files[0], dir.file("x.vsn"));
+    EXPECT_EQ(program.calculation.kinetics.count(), 1) << "computed on sessionReplaced";
+
+    EXPECT_FALSE(program.openSession("")) << "no last run yet";
+    ASSERT_TRUE(program.saveSession(program.lastRunFile()));
+    EXPECT_TRUE(program.openSession(""));
+    EXPECT_EQ(program.session.fileName, program.lastRunFile());
+}
+
+TEST_F(ProgramTest, HistoryLevelsHoldNoArrowShapes) {
+    program.newSession();
+    const int a = addComponent(program.vReactor, "A", 1);
+    const int b = addComponent(program.vReactor, "B", 0);
+    program.vReactor.components[b].pos = {1500, 1000};
+    addReaction(program.vReactor, {{a, 1, -1}, {b, 1, +1}}, 1);
+    broadcast(systemChanged);
+    ASSERT_GT(program.vReactor.reactions[0].branches[1].count(), 100);
+    for (int i = 0; i < 150; ++i)
+        program.pushUndo("Edit", false);
+    EXPECT_EQ(program.history.count(), 100);
+    for (const ReactorSession& state : program.history.states)
+        EXPECT_EQ(state.vReactor.reactions[0].branches.count(), 0);
+    EXPECT_GT(program.vReactor.reactions[0].branches[1].count(), 100)
+        << "the live system keeps them";
+}
+
+TEST(ProgramWithoutDirectory, ReadsAndWritesNoFiles) {
+    TempDir dir;
+    const std::string before = std::filesystem::current_path().string();
+    std::filesystem::current_path(dir.path());
+    {
+        Program program("");
+        program.preferences.floatingPointPrecision = 6;
+        program.recentFiles.add("/somewhere/x.vsn");
+        EXPECT_TRUE(program.lastRunFile().empty());
+        EXPECT_FALSE(program.saveSession(program.lastRunFile()));
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    std::filesystem::current_path(before);
+}
+
+} // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Exit statuses of velumbra-batch.
+enum BatchStatus {
+    batchOk = 0,
+    batchFailed = 1,  // the session cannot be read or the output cannot be written
+    batchUsage = 2,   // bad arguments
+    batchRefused = 3, // the calculation refused to run
+};
+
+// Runs one velumbra-batch command; `arguments` excludes the program name.
+int runBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// The usage text of --help and of usage errors.
+std::string batchUsageText();
