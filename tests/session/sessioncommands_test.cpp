@@ -1,0 +1,145 @@
+#include "session/sessioncommands.h"
+
+#include "session/program.h"
+#include "session/programfiles.h"
+#include "support/recordingmessagesink.h"
+#include "support/tempdir.h"
+#include "support/testsystem.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+
+namespace {
+
+// Answers from a script and records what was asked.
+struct ScriptedDialogs : SessionDialogs {
+    Answer ask(const std::string& question) override {
+        questions.push_back(question);
+        return answer;
+    }
+    std::string chooseOpenFile() override { return openFile; }
+    std::string chooseSaveFile(const std::string& proposed) override {
+        proposals.push_back(proposed);
+        return saveFile;
+    }
+    void setCaption(const std::string& text) override { caption = text; }
+
+    Answer answer = Answer::cancel;
+    std::string openFile, saveFile, caption = "(none)";
+    std::vector<std::string> questions, proposals;
+};
+
+class SessionCommandsTest : public ::testing::Test {
+protected:
+    SessionCommandsTest() { program.newSession(); }
+    void edit() {
+        addComponent(program.vReactor, "A", 1);
+        program.pushUndo("New component", false);
+    }
+    TempDir dir;
+    RecordingMessageSink messages;
+    Program program{dir.path()};
+    ScriptedDialogs dialogs;
+    SessionCommands commands{program, dialogs};
+};
+
+TEST_F(SessionCommandsTest, NothingToLoseAsksNothing) {
+    EXPECT_TRUE(commands.newSession());
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(dialogs.caption, "new");
+
+    edit();
+    program.preferences.warningOnSessionDelete = false;
+    EXPECT_TRUE(commands.newSession());
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_TRUE(program.vReactor.components.empty());
+}
+
+TEST_F(SessionCommandsTest, UnnamedModifiedSessionIsOfferedSaveAs) {
+    edit();
+    dialogs.answer = SessionDialogs::Answer::cancel;
+    EXPECT_FALSE(commands.newSession());
+    EXPECT_EQ(dialogs.questions.back(), "Save actual session?");
+    EXPECT_EQ(program.vReactor.components.count(), 1);
+
+    dialogs.answer = SessionDialogs::Answer::yes;
+    dialogs.saveFile = ""; // the save dialog is cancelled: nothing may be lost
+    EXPECT_FALSE(commands.newSession());
+    EXPECT_EQ(program.vReactor.components.count(), 1);
+
+    dialogs.saveFile = dir.file("mine.vsn");
+    EXPECT_TRUE(commands.newSession());
+    EXPECT_TRUE(std::filesystem::exists(dir.file("mine.vsn")));
+    EXPECT_EQ(program.recentFiles.files[0], dir.file("mine.vsn"));
+    EXPECT_TRUE(program.vReactor.components.empty());
+}
+
+TEST_F(SessionCommandsTest, NamedModifiedSessionIsSavedInPlace) {
+    dialogs.saveFile = dir.file("s.vsn");
+    edit();
+    ASSERT_TRUE(commands.saveAs());
+    EXPECT_EQ(dialogs.caption, dir.file("s.vsn"));
+    EXPECT_TRUE(commands.saveEnabled());
+    program.reactor.simulationTime = 99;
+    program.pushUndo("Change simulation time", true);
+    dialogs.answer = SessionDialogs::Answer::yes;
+    EXPECT_TRUE(commands.newSession());
+    EXPECT_EQ(dialogs.questions.back(), "Save changes to " + dir.file("s.vsn") + "?");
+    ReactorSession back;
+    ASSERT_TRUE(back.open(dir.file("s.vsn")));
+    EXPECT_EQ(back.reactor.simulationTime, 99);
+
+    dialogs.answer = SessionDialogs::Answer::no;
+    edit();
+    EXPECT_TRUE(commands.newSession());
+}
+
+TEST_F(SessionCommandsTest, LastRunIsAlwaysOfferedUnderANewName) {
+    program.preferences.rememberLastRun = true;
+    edit();
+    ASSERT_TRUE(commands.mayClose());
+    EXPECT_TRUE(dialogs.questions.empty());
+    ASSERT_TRUE(std::filesystem::exists(program.lastRunFile()));
+
+    ASSERT_TRUE(commands.openFile(""));
+    EXPECT_EQ(dialogs.caption, program.lastRunFile());
+    EXPECT_FALSE(program.session.modified);
+    EXPECT_FALSE(commands.saveEnabled());
+    dialogs.answer = SessionDialogs::Answer::yes;
+    dialogs.saveFile = "";
+    EXPECT_FALSE(commands.newSession());
+    EXPECT_EQ(dialogs.questions.back(), "Save actual session?");
+    EXPECT_EQ(dialogs.proposals.back(), "") << "Save As proposes no name for the last run";
+}
+
+TEST_F(SessionCommandsTest, PresetsSortedIgnoringCaseAndOpenTheListedFile) {
+    std::filesystem::create_directory(program.presetsDirectory());
+    ReactorSession preset;
+    addComponent(preset.vReactor, "P", 1);
+    for (const char* name : {"beta.vsn", "Alpha.vsn", "two.dots.vsn", "notes.txt"})
+        ASSERT_TRUE(preset.save(programFile(program.presetsDirectory(), name), 3));
+    std::filesystem::create_directory(programFile(program.presetsDirectory(), "dir.vsn"));
+
+    const std::vector<PresetItem> items = commands.presets();
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0].caption, "Alpha");
+    EXPECT_EQ(items[1].caption, "beta");
+    EXPECT_EQ(items[2].caption, "two");
+    ASSERT_TRUE(commands.openPreset(items[2]));
+    EXPECT_EQ(program.session.fileName, items[2].path);
+    EXPECT_EQ(program.vReactor.components[0].name, "P");
+}
+
+TEST_F(SessionCommandsTest, RecentItemsOpenTheirFile) {
+    ReactorSession s;
+    ASSERT_TRUE(s.save(dir.file("r.vsn"), 3));
+    program.recentFiles.add(dir.file("R.VSN"));
+    program.recentFiles.add(dir.file("r.vsn"));
+    ASSERT_EQ(program.recentFiles.files.count(), 1);
+    EXPECT_TRUE(commands.openRecent(0));
+    EXPECT_FALSE(commands.openRecent(5));
+}
+
+} // namespace

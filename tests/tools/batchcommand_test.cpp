@@ -1,0 +1,104 @@
+#include "session/reactorsession.h"
+#include "support/tempdir.h"
+#include "support/testsystem.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class BatchTest : public ::testing::Test {
+protected:
+    Outcome run(const std::string& arguments) {
+        const std::string command = std::string(VELUMBRA_BATCH) + " " + arguments + " > " +
+                                    dir.file("out") + " 2> " + dir.file("err");
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFileBytes(dir.file("out")),
+                readFileBytes(dir.file("err"))};
+    }
+    // A -> B, k = 1, two steps of 0.001; B hidden in the plot.
+    std::string writeSession(const std::string& name, double timeStep = 0.001,
+                             bool observation = false) {
+        ReactorSession s;
+        const int a = addComponent(s.vReactor, "A", 1);
+        const int b = addComponent(s.vReactor, "B", 0);
+        s.vReactor.components[b].monitor = false;
+        addReaction(s.vReactor, {{a, 1, -1}, {b, 1, +1}}, 1);
+        s.reactor.simulationTime = 0.002;
+        s.reactor.timeResolution = timeStep;
+        s.kineticsView.autoRefresh = false; // computed all the same
+        s.weightedObservation.active = observation;
+        EXPECT_TRUE(s.save(dir.file(name), 3));
+        return dir.file(name);
+    }
+    TempDir dir;
+};
+
+TEST_F(BatchTest, KineticsTableOnStandardOutput) {
+    const std::string session = writeSession("s.vsn");
+    Outcome r = run("kinetics " + session);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "time\tA\n0\t1e+0\n1e-3\t9.99e-1\n2e-3\t9.98001e-1\n");
+    EXPECT_EQ(r.err.substr(0, 3), "ok\n");
+    EXPECT_NE(r.err.find("iterations:2\n"), std::string::npos);
+
+    r = run("kinetics " + session + " --all --no-labels");
+    EXPECT_EQ(r.out, "0\t1e+0\t0\n1e-3\t9.99e-1\t1e-3\n2e-3\t9.98001e-1\t1.999e-3\n");
+
+    r = run("kinetics " + session + " --extended");
+    EXPECT_EQ(r.out.substr(0, 7), "time\tA\n");
+}
+
+TEST_F(BatchTest, KineticsToAFileWithTheObservation) {
+    const std::string session = writeSession("w.vsn", 0.001, true);
+    const Outcome r = run("kinetics " + session + " -o " + dir.file("k.dat"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(readFileBytes(dir.file("k.dat")),
+              "time\tA\tweightedObservation\r\n0\t1e+0\t1e+0\r\n1e-3\t9.99e-1\t1e+0\r\n"
+              "2e-3\t9.98001e-1\t1e+0\r\n");
+    const Outcome failed = run("kinetics " + session + " -o " + dir.file("none/k.dat"));
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("Failed to export kinetics."), std::string::npos);
+}
+
+TEST_F(BatchTest, StatusesForRefusalsAndBadInput) {
+    const Outcome refused = run("kinetics " + writeSession("tiny.vsn", 1e-12));
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err,
+              "Too many iterations!\nReduce simulation time\nor increase time step!\n");
+
+    const Outcome missing = run("kinetics " + dir.file("missing.vsn"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Failed to open session: " + dir.file("missing.vsn") + "\n");
+
+    EXPECT_EQ(run("").status, 2);
+    EXPECT_EQ(run("kinetics").status, 2);
+    EXPECT_EQ(run("kinetics a b").status, 2);
+    EXPECT_EQ(run("kinetics a --bogus").status, 2);
+    EXPECT_EQ(run("resave only-one").status, 2);
+    const Outcome help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("velumbra-batch kinetics SESSION"), std::string::npos);
+}
+
+TEST_F(BatchTest, ResaveWritesWhatSaveAsWould) {
+    const std::string session = writeSession("s.vsn");
+    const Outcome r = run("resave " + session + " " + dir.file("copy.vsn"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readFileBytes(dir.file("copy.vsn")), readFileBytes(session));
+    EXPECT_EQ(run("resave " + session + " " + dir.file("none/copy.vsn")).status, 1);
+}
+
+} // namespace
