@@ -1,13 +1,13 @@
 #pragma once
 
 #include "foundation/eventreceiver.h"
+#include "foundation/link.h"
 #include "foundation/llist.h"
 #include "foundation/textmeasurer.h"
 #include "foundation/textstream.h"
 #include "model/modelsettings.h"
 #include "model/poi_extent.h"
 #include "model/repairreport.h"
-#include "foundation/link.h"
 #include "model/vcomponent.h"
 #include "model/vreaction.h"
 
@@ -141,6 +141,16 @@ public:
     // Gives every object bearing oldName the new name when `checkName`
     // accepts it; false otherwise. namesChanged.
     bool renameComponent(const std::string& oldName, const std::string& newName);
+
+    // --- Sorting (no broadcast; the caller sends systemChanged) ---
+    // Reactions i and j exchange places, so their numbers swap. False, and
+    // nothing changes, when either is out of range.
+    bool exchangeReactions(int i, int j);
+    // Unique components u and v exchange places in the component list; every
+    // entry that referred to one of the two objects is redirected to the
+    // other, so each reaction keeps its species. Shortcuts stay where they
+    // are. False, and nothing changes, when either is out of range.
+    bool exchangeComponents(int u, int v);
 
     // Recomputes every label and arrow shape and drops the cached extent.
     void layout();

@@ -1,0 +1,266 @@
+#include "model/equationsdocument.h"
+
+#include "foundation/numberformat.h"
+#include "model/vreactor.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A reaction system from a description. Objects are names separated by
+// blanks: "A'" is a shortcut of A, "A*" a constant A. Reactions read like
+// "2A+B<>C" with ">" forward, "<" backward, "<>" both and "|" inactive;
+// entries name objects as written.
+Vreactor build(const std::string& objects, const std::vector<std::string>& reactions) {
+    Vreactor reactor;
+    std::vector<std::string> tokens;
+    std::istringstream in(objects);
+    for (std::string token; in >> token; tokens.push_back(token)) {
+        Vcomponent c(token.substr(0, token.find_first_of("'*")), 0, 0);
+        c.shortcut = token.back() == '\'';
+        c.constant = token.back() == '*';
+        reactor.components.add(c);
+    }
+    for (const std::string& text : reactions) {
+        const size_t arrow = text.find_first_of("<>|");
+        const size_t right = text.find_first_not_of("<>|", arrow);
+        const std::string mode = text.substr(arrow, right - arrow);
+        Vreaction r;
+        r.active = mode == ">" || mode == "<>";
+        r.activeBack = mode == "<" || mode == "<>";
+        for (int port : {-1, 1}) {
+            std::istringstream side(port < 0 ? text.substr(0, arrow)
+                                             : text.substr(std::min(right, text.size())));
+            for (std::string entry; std::getline(side, entry, '+');) {
+                Reactant e;
+                const size_t name = entry.find_first_not_of("0123456789");
+                e.order = name > 0 ? std::stoi(entry.substr(0, name)) : 1;
+                e.index = static_cast<int>(
+                    std::find(tokens.begin(), tokens.end(), entry.substr(name)) - tokens.begin());
+                e.port = port;
+                r.reactants.add(e);
+            }
+        }
+        reactor.reactions.add(r);
+    }
+    return reactor;
+}
+
+std::vector<std::string> toVector(const Text_& lines) {
+    return {lines.begin(), lines.end()};
+}
+
+// The right-hand side of the equation of the named component.
+std::string rhs(const Vreactor& reactor, const std::string& name, bool grouped) {
+    const std::string head = "<%cmp>        <%ddt> [" + name + "] = ";
+    for (const std::string& line : generateEquations(reactor, {false, grouped}))
+        if (line.compare(0, head.size(), head) == 0) return line.substr(head.size());
+    return "(no equation)";
+}
+
+TEST(EquationsDocument, WholeDocumentOfAReversibleAndAForwardReaction) {
+    Vreactor reactor = build("A B C", {"2A<>B", "B>C"});
+    reactor.components[0].initialConcentration = 1;
+    reactor.reactions[0].rateConstant = 0.5;
+    reactor.reactions[0].rateConstantBack = 0.25;
+    reactor.reactions[1].rateConstant = 2;
+    const std::string groupedB = "k<%sub>1<%nor>[A]<%sup>2<%nor> - "
+                                 "(k<%sub>-1<%nor>+k<%sub>2<%nor>)[B]";
+    const std::string ungroupedB = "k<%sub>1<%nor>[A]<%sup>2<%nor> - "
+                                   "k<%sub>-1<%nor>[B] - k<%sub>2<%nor>[B]";
+    for (bool grouped : {true, false}) {
+        const std::vector<std::string> expected = {
+            "",
+            "        <%equ>1.        2A <%arb> B",
+            "",
+            "        <%equ>2.        B <%arf> C",
+            "",
+            "",
+            "<%cmp>        <%ddt> [A] = -2k<%sub>1<%nor>[A]<%sup>2<%nor> + 2k<%sub>-1<%nor>[B]",
+            "",
+            "<%cmp>        <%ddt> [B] = " + (grouped ? groupedB : ungroupedB),
+            "",
+            "<%cmp>        <%ddt> [C] = k<%sub>2<%nor>[B]",
+            "",
+            "",
+            "        k<%sub>1<%nor> = 0.5        k<%sub>-1<%nor> = 0.25",
+            "        k<%sub>2<%nor> = 2",
+            "",
+            "        [A]<%sub>0<%nor> = 1",
+            "        [B]<%sub>0<%nor> = 0",
+            "        [C]<%sub>0<%nor> = 0",
+        };
+        EXPECT_EQ(toVector(generateEquations(reactor, {true, grouped})), expected) << grouped;
+    }
+}
+
+TEST(EquationsDocument, RightHandSidesGroupedAndUngrouped) {
+    struct Case {
+        const char* objects;
+        std::vector<std::string> reactions;
+        const char* component;
+        std::string grouped, ungrouped; // an empty ungrouped text: as grouped
+    };
+    const std::string k1 = "k<%sub>1<%nor>", k2 = "k<%sub>2<%nor>", k3 = "k<%sub>3<%nor>",
+                      km1 = "k<%sub>-1<%nor>", km3 = "k<%sub>-3<%nor>", sq = "<%sup>2<%nor>";
+    const Case cases[] = {
+        {"A", {}, "A", "0", ""},
+        {"A B C", {"A+B>C"}, "A", "-" + k1 + "[A][B]", ""},
+        {"A B C", {"A+B>C"}, "C", k1 + "[A][B]", ""},
+        {"A* B", {"A>B"}, "A", "0", ""}, // constant, even when consumed
+        {"A B C",
+         {"A>B", "A>C"},
+         "A",
+         "-(" + k1 + "+" + k2 + ")[A]",
+         "-" + k1 + "[A] - " + k2 + "[A]"},
+        {"A B", {"A+B>2A"}, "A", k1 + "[A][B]", ""}, // autocatalysis: net +1
+        {"A B", {"A+B>2A"}, "B", "-" + k1 + "[A][B]", ""},
+        {"A B C A'", {"A'+B>C"}, "A", "-" + k1 + "[A][B]", ""}, // a shortcut counts as A
+        {"A B", {"A|B"}, "A", "0", ""},
+        {"A B", {"A<B"}, "A", km1 + "[B]", ""},
+        {"A B", {"A<B"}, "B", "-" + km1 + "[B]", ""},
+        {"A X Y", {"A+X>A+Y"}, "A", "0", ""}, // a catalyst cancels out
+        // Groups in the order in which their products first occur.
+        {"A B C",
+         {"A>B", "B>A", "A<>C"},
+         "A",
+         "-(" + k1 + "+" + k3 + ")[A] + " + k2 + "[B] + " + km3 + "[C]",
+         "-" + k1 + "[A] + " + k2 + "[B] - " + k3 + "[A] + " + km3 + "[C]"},
+        // Mixed signs: not all negative, so the sum keeps its own signs.
+        {"A B C",
+         {"C>A", "A>B", "A>2A"},
+         "A",
+         k1 + "[C] + (-" + k2 + "+" + k3 + ")[A]",
+         k1 + "[C] - " + k2 + "[A] + " + k3 + "[A]"},
+        {"A B C", {"B>A", "2A>C"}, "A", k1 + "[B] - 2" + k2 + "[A]" + sq, ""},
+        // All negative, with one entry summing to 0 and one written.
+        {"A B C", {"A+B>C", "A+B>A"}, "A", "-" + k1 + "[A][B]", ""},
+        // A side without species runs at the bare rate constant; grouping
+        // keeps that term.
+        {"A", {">A", ">2A"}, "A", "(" + k1 + "+2" + k2 + ")", k1 + " + 2" + k2},
+    };
+    for (const Case& c : cases) {
+        const Vreactor reactor = build(c.objects, c.reactions);
+        const std::string& ungrouped = c.ungrouped.empty() ? c.grouped : c.ungrouped;
+        const std::string what = std::string(c.objects) + " / " + c.component;
+        EXPECT_EQ(rhs(reactor, c.component, true), c.grouped) << what;
+        EXPECT_EQ(rhs(reactor, c.component, false), ungrouped) << what;
+    }
+}
+
+TEST(EquationsDocument, SchemeAndConstantsSkipInactiveReactions) {
+    const Text_ lines =
+        generateEquations(build("A B C A'", {"A+3B>C", "A|C", "C<2A'", ">B"}), {true, true});
+    const std::vector<std::string> scheme = {
+        "", "        <%equ>1.        A + 3B <%arf> C", "", "        <%equ>3.        C <%arr> 2A",
+        "", "        <%equ>4.         <%arf> B",       "", "",
+    };
+    const std::vector<std::string> constants = {
+        "",
+        "        k<%sub>1<%nor> = 1",
+        "        k<%sub>-3<%nor> = 1",
+        "        k<%sub>4<%nor> = 1",
+        "",
+    };
+    ASSERT_EQ(lines.count(), 8 + 6 + 5 + 3);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 8), scheme);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 14, lines.begin() + 19), constants);
+}
+
+TEST(EquationsDocument, WithoutSchemeOrReactions) {
+    Vreactor reactor = build("A B*", {});
+    reactor.components[0].initialConcentration = 2.5;
+    reactor.components[1].initialConcentration = 1e-5;
+    const std::vector<std::string> expected = {
+        "",
+        "<%cmp>        <%ddt> [A] = 0",
+        "",
+        "<%cmp>        <%ddt> [B] = 0",
+        "",
+        "",
+        "        [A]<%sub>0<%nor> = 2.5",
+        "        [B]<%sub>0<%nor> = 1e-5 = constant",
+    };
+    for (bool scheme : {true, false})
+        EXPECT_EQ(toVector(generateEquations(reactor, {scheme, true})), expected);
+    // With a reaction but no scheme the equations follow the first line.
+    EXPECT_EQ(generateEquations(build("A B", {"A>B"}), {false, true})[1],
+              "<%cmp>        <%ddt> [A] = -k<%sub>1<%nor>[A]");
+    EXPECT_EQ(toVector(generateEquations(Vreactor(), {true, true})),
+              (std::vector<std::string>{"", ""}));
+}
+
+TEST(EquationsDocument, AnimatedParametersAndNumberFormat) {
+    Vreactor reactor = build("A B*", {"A<>B", "A<>B"});
+    reactor.components[0].initialConcentration = 1.0 / 3.0;
+    reactor.components[0].animate = true;
+    reactor.components[1].initialConcentration = 1;
+    reactor.components[1].animate = true;
+    reactor.reactions[0].rateConstant = 1500;
+    reactor.reactions[0].animate = true;
+    reactor.reactions[1].rateConstantBack = 0.125;
+    reactor.reactions[1].animateBack = true;
+    numberPrecision = 4;
+    const Text_ lines = generateEquations(reactor, {false, true});
+    numberPrecision = 3;
+    const std::vector<std::string> expected = {
+        "",
+        "        k<%sub>1<%nor> = 1.5e+3 \xB1 animation        k<%sub>-1<%nor> = 1",
+        "        k<%sub>2<%nor> = 1        k<%sub>-2<%nor> = 0.125 \xB1 animation",
+        "",
+        "        [A]<%sub>0<%nor> = 0.33333 \xB1 animation",
+        "        [B]<%sub>0<%nor> = 1 \xB1 animation = constant",
+    };
+    ASSERT_EQ(lines.count(), 5 + 6);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 5, lines.end()), expected);
+}
+
+TEST(EquationsDocument, EntriesOutsideTheListAndHugeOrdersAreSafe) {
+    Vreactor reactor = build("A", {"A+A>", "<A+A"});
+    for (Vreaction& r : reactor.reactions)
+        for (Reactant& e : r.reactants)
+            e.order = INT_MAX;
+    reactor.reactions[0].reactants.add(Reactant{});
+    reactor.reactions[0].reactants[2].index = 7;
+    const std::string product = "[A]<%sup>2147483647<%nor>[A]<%sup>2147483647<%nor>";
+    // Both directions share the product; grouped coefficients saturate.
+    EXPECT_EQ(rhs(reactor, "A", true),
+              "-(2147483647k<%sub>1<%nor>+2147483647k<%sub>-2<%nor>)" + product);
+    EXPECT_EQ(rhs(reactor, "A", false),
+              "-4294967294k<%sub>1<%nor>" + product + " - 4294967294k<%sub>-2<%nor>" + product);
+    EXPECT_EQ(generateEquations(reactor, {true, true})[1],
+              "        <%equ>1.        2147483647A + 2147483647A <%arf> ");
+}
+
+TEST(EquationsDocument, ReadableAndTaggedText) {
+    Text_ lines;
+    for (const char* line : {
+             "",
+             "        <%equ>1.        2A <%arb> B",
+             "        <%equ>2.        B <%arr> C + A <%arf> D",
+             "<%cmp>        <%ddt> [A] = -2k<%sub>1<%nor>[A]<%sup>2<%nor> + 2k<%sub>-1<%nor>[B]",
+             "        k<%sub>1<%nor> = 0.5 \xB1 animation        k<%sub>-1<%nor> = 0.25",
+             "        [A]<%sub>0<%nor> = 1",
+             "<%ddt>x",
+             "<%unk> [A",
+         })
+        lines.add(line);
+    EXPECT_EQ(readableEquations(lines), "\n"
+                                        "1.        2A <-> B\n"
+                                        "2.        B <- C + A -> D\n"
+                                        "d[A]/dt = -2k1[A]^2 + 2k-1[B]\n"
+                                        "k1 = 0.5 \xB1 animation        k-1 = 0.25\n"
+                                        "[A]0 = 1\n"
+                                        "d/dtx\n"
+                                        "<%unk> [A\n");
+    EXPECT_EQ(taggedEquations(lines).substr(0, 37), "\n        <%equ>1.        2A <%arb> B\n");
+    EXPECT_EQ(taggedEquations(Text_()), "");
+}
+
+} // namespace
