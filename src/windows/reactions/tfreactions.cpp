@@ -67,6 +67,7 @@ void TFreactions::repaintSurface() {
 }
 
 void TFreactions::repaintArea(const QRect& area) {
+    if (surface_.isNull()) return;
     QPainter painter(&surface_);
     renderer_.draw(painter, system_, surface_.rect());
     painter.end();
@@ -86,7 +87,8 @@ Poi TFreactions::drawingPoint(QPoint viewportPoint) const {
 void TFreactions::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     const QPoint offset(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    painter.fillRect(viewport()->rect(), Qt::black);
+    // The surface is never smaller than the window, unless it could not be made.
+    if (surface_.isNull()) painter.fillRect(viewport()->rect(), Qt::black);
     painter.drawImage(offset, surface_);
     painter.translate(offset);
     if (state == WindowState::selectingRegion)

@@ -95,7 +95,10 @@ TEST_F(RendererTest, AnEmptyReactionShowsBothHalfDiscsAndItsCentreDot) {
     image = render();
     EXPECT_EQ(pixel(image, 200, 150), QColor(160, 160, 160));
     preferences.colorSchemeSystem = Preferences::systemOpenAir;
-    EXPECT_EQ(pixel(render(), 200, 150), QColor(0xFF, 0xFF, 0x00));
+    image = render();
+    EXPECT_EQ(pixel(image, 200, 150), QColor(0xFF, 0xFF, 0x00));
+    // The mean of the ground and the outline, channel by channel.
+    EXPECT_EQ(pixel(image, 193, 157), QColor(0xA3, 0xA3, 0x88));
     reactor.reactions[r].selected = false;
     EXPECT_EQ(pixel(render(), 200, 150), QColor(0x80, 0x80, 0x00));
 }
