@@ -1,0 +1,216 @@
+#pragma once
+
+#include "foundation/eventreceiver.h"
+#include "model/vreactor.h"
+#include "session/animation.h"
+#include "session/preferences.h"
+#include "session/undorecorder.h"
+#include "support/recordingmessagesink.h"
+#include "support/tempdir.h"
+#include "windows/reactions/qttextmeasurer.h"
+#include "windows/reactions/reactionwindoweventreceiver.h"
+#include "windows/reactions/reactionwindowhost.h"
+#include "windows/reactions/tfreactions.h"
+#include "windows/reactions/valueasker.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+struct RecordingUndo : UndoRecorder {
+    void pushUndo(const std::string& label, bool merge) override {
+        labels.push_back(label);
+        if (merge) ++merged;
+    }
+    std::vector<std::string> labels;
+    int merged = 0;
+};
+
+struct FakeHost : ReactionWindowHost {
+    void fillGeneralMenu(QMenu& menu, Poi point) override {
+        menu.addAction(QStringLiteral("New Component"));
+        generalPoint = point;
+    }
+    void deleteObjects() override { ++deletes; }
+    void showAnimationWindow() override { ++animationWindows; }
+    void editReactionSwitches(int reaction, bool backward) override {
+        switches.emplace_back(reaction, backward);
+    }
+    void animatedParameterChosen() override { ++animationChoices; }
+    void rebuildEquations() override { ++equationRebuilds; }
+
+    Poi generalPoint{-1, -1};
+    int deletes = 0, animationWindows = 0, animationChoices = 0, equationRebuilds = 0;
+    std::vector<std::pair<int, bool>> switches;
+};
+
+struct AskCall {
+    std::string kind;
+    std::string title;
+    double min, max, step;
+    int law;
+    bool callback;
+};
+
+// Answers the value dialog from scripts: each answer sets the value, calls
+// the change callback and returns 2 (1 when the value stays); no answer, or
+// an empty optional, cancels.
+class ScriptedAsker : public ValueAsker {
+public:
+    int askNumber(const std::string& title, double* value, const std::function<void()>& onChange,
+                  double min, double max, double step, int law) override {
+        calls.push_back({"number", title, min, max, step, law, bool(onChange)});
+        return answer(numbers, value, onChange);
+    }
+    int askInteger(const std::string& title, std::int32_t* value,
+                   const std::function<void()>& onChange, double min, double max, double step,
+                   int law) override {
+        calls.push_back({"integer", title, min, max, step, law, bool(onChange)});
+        std::deque<std::optional<std::int32_t>> script;
+        if (!numbers.empty()) {
+            const std::optional<double> a = numbers.front();
+            script.push_back(a ? std::optional<std::int32_t>(std::int32_t(*a)) : std::nullopt);
+            numbers.pop_front();
+        }
+        return answer(script, value, onChange);
+    }
+    int askText(const std::string& title, std::string* value, const std::function<void()>& onChange,
+                double min, double max, double step, int law) override {
+        calls.push_back({"text", title, min, max, step, law, bool(onChange)});
+        return answer(texts, value, onChange);
+    }
+
+    std::deque<std::optional<std::string>> texts;
+    std::deque<std::optional<double>> numbers;
+    std::vector<AskCall> calls;
+
+private:
+    template <typename T>
+    int answer(std::deque<std::optional<T>>& script, T* value,
+               const std::function<void()>& onChange) {
+        if (script.empty()) return 0;
+        const std::optional<T> a = script.front();
+        script.pop_front();
+        if (!a) return 0;
+        const bool same = *value == *a;
+        *value = *a;
+        if (onChange) onChange();
+        return same ? 1 : 2;
+    }
+};
+
+struct EventLog : EventReceiver {
+    void receive(int event) override { events.push_back(event); }
+    int count(int event) const { return int(std::count(events.begin(), events.end(), event)); }
+    std::vector<int> events;
+};
+
+// The reaction system window wired as the program wires it, with fakes for
+// the main window, the undo history and the value dialog. Points are in
+// drawing coordinates, which equal the viewport's while nothing is scrolled.
+class ReactionWindowTest : public ::testing::Test {
+protected:
+    ReactionWindowTest()
+        : preferences(dir.path()), animation(system),
+          window(system, preferences, animation, undo, host), receiver(window) {
+        eventRegistry().clear();
+        system.measurer.reset(&measurer);
+        settings = ReactionRenderer::modelSettings(preferences);
+        system.settings.reset(&settings);
+        registerReceiver(&system);
+        registerReceiver(&receiver);
+        registerReceiver(&animation);
+        registerReceiver(&log);
+        window.setValueAsker(asker);
+        window.resize(700, 500);
+        window.show();
+        broadcast(sessionReplaced);
+    }
+    ~ReactionWindowTest() override {
+        eventRegistry().clear();
+        eventRegistry().notificationsEnabled = true;
+    }
+
+    QWidget* view() { return window.viewport(); }
+    static QPoint at(Poi p) { return {p.x, p.y}; }
+
+    // Moves with no button held, arriving at p from a pixel beside it (a
+    // move to the point where the mouse already is does nothing).
+    void hover(Poi p) {
+        for (const QPoint point : {at(p) + QPoint(1, 1), at(p)}) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(point), view()->mapToGlobal(QPointF(point)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(view(), &move);
+        }
+    }
+    void click(Poi p, Qt::MouseButton button = Qt::LeftButton) {
+        hover(p);
+        QTest::mousePress(view(), button, {}, at(p));
+        QTest::mouseRelease(view(), button, {}, at(p));
+    }
+    // Moves there, presses, drags through the points and releases at the last.
+    void drag(Poi from, std::initializer_list<Poi> through) {
+        hover(from);
+        QTest::mousePress(view(), Qt::LeftButton, {}, at(from));
+        Poi last = from;
+        for (Poi p : through) {
+            QTest::mouseMove(view(), at(p));
+            last = p;
+        }
+        QTest::mouseRelease(view(), Qt::LeftButton, {}, at(last));
+    }
+    void doubleClick(Poi p, Qt::KeyboardModifiers modifiers = {}) {
+        hover(p);
+        QTest::mousePress(view(), Qt::LeftButton, modifiers, at(p));
+        QTest::mouseRelease(view(), Qt::LeftButton, modifiers, at(p));
+        QTest::mouseDClick(view(), Qt::LeftButton, modifiers, at(p));
+        QTest::mouseRelease(view(), Qt::LeftButton, modifiers, at(p));
+    }
+    // The local menu of what lies at p.
+    std::unique_ptr<QMenu> menuAt(Poi p) {
+        hover(p);
+        return std::unique_ptr<QMenu>(window.buildLocalMenu());
+    }
+
+    TempDir dir;
+    RecordingMessageSink messages;
+    QtTextMeasurer measurer;
+    Preferences preferences;
+    ModelSettings settings;
+    Vreactor system;
+    Animation animation;
+    RecordingUndo undo;
+    FakeHost host;
+    ScriptedAsker asker;
+    EventLog log;
+    TFreactions window;
+    ReactionWindowEventReceiver receiver;
+};
+
+// The captions of a menu's items, "-" for a separator.
+inline QStringList captions(const QMenu& menu) {
+    QStringList list;
+    for (const QAction* action : menu.actions())
+        list << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return list;
+}
+
+// The item with this caption, searched in submenus too; null if none.
+inline QAction* item(const QMenu& menu, const QString& caption) {
+    for (QAction* action : menu.actions()) {
+        if (action->text() == caption) return action;
+        if (action->menu())
+            if (QAction* inner = item(*action->menu(), caption)) return inner;
+    }
+    return nullptr;
+}
