@@ -101,4 +101,21 @@ TEST_F(BatchTest, ResaveWritesWhatSaveAsWould) {
     EXPECT_EQ(run("resave " + session + " " + dir.file("none/copy.vsn")).status, 1);
 }
 
+TEST_F(BatchTest, EquationsInUtf8WithTheirOptions) {
+    ReactorSession s;
+    const int a = addComponent(s.vReactor, "A", 1);
+    const int b = addComponent(s.vReactor, "B", 0);
+    addReaction(s.vReactor, {{a, 1, -1}, {b, 1, +1}}, 1).animate = true;
+    ASSERT_TRUE(s.save(dir.file("e.vsn"), 3));
+
+    const Outcome full = run("equations " + dir.file("e.vsn"));
+    EXPECT_EQ(full.status, 0) << full.err;
+    EXPECT_NE(full.out.find("\xc2\xb1"), std::string::npos) << full.out;
+    const Outcome plain = run("equations " + dir.file("e.vsn") + " --no-scheme --no-grouping");
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_LT(plain.out.size(), full.out.size()) << "the scheme lines are gone";
+    EXPECT_EQ(run("equations " + dir.file("missing.vsn")).status, 1);
+    EXPECT_EQ(run("equations " + dir.file("e.vsn") + " --bogus").status, 2);
+}
+
 } // namespace

@@ -76,14 +76,6 @@ QPointF directionOf(double angle) {
 ReactionRenderer::ReactionRenderer(const Preferences& preferences, const ReactantImages& images)
     : preferences_(preferences), images_(images) {}
 
-ModelSettings ReactionRenderer::modelSettings(const Preferences& preferences) {
-    ModelSettings settings;
-    settings.showDestinations = preferences.showPossibleDestinations;
-    settings.largeNameFont = preferences.largeFontForComponentNames;
-    settings.largeParameterFont = preferences.largeFontForParameters;
-    return settings;
-}
-
 void ReactionRenderer::draw(QPainter& painter, const Vreactor& system, const QRect& area) const {
     const ReactionColours& colours = reactionColours(preferences_.colorSchemeSystem);
     painter.save();
@@ -119,7 +111,7 @@ void ReactionRenderer::drawComponent(QPainter& painter, const Vcomponent& c,
                                      const ReactionColours& colours) const {
     drawComponentBody(painter, c, colours);
 
-    const ModelSettings settings = modelSettings(preferences_);
+    const ModelSettings& settings = preferences_.modelSettings;
     drawCentredText(painter, c.namePos, c.name,
                     QtTextMeasurer::drawingFont(settings.nameFontSize()), colours.nameText);
     if (!c.shortcut)
@@ -212,7 +204,7 @@ void ReactionRenderer::drawReaction(QPainter& painter, const Vreaction& r,
     }
 
     const QFont parameterFont =
-        QtTextMeasurer::drawingFont(modelSettings(preferences_).parameterFontSize());
+        QtTextMeasurer::drawingFont(preferences_.modelSettings.parameterFontSize());
     for (int j = 0; j < r.reactants.count() && j < r.orderPoints.count(); ++j)
         if (r.reactants[j].order != 1)
             drawCentredText(painter, r.orderPoints[j], std::to_string(r.reactants[j].order),

@@ -31,10 +31,6 @@ public:
     static void drawRubberLine(QPainter& painter, Poi source, Poi mouse);
     static void drawRegion(QPainter& painter, Poi corner, Poi otherCorner);
 
-    // The settings with which the model must be laid out so that its label
-    // positions match this drawing.
-    static ModelSettings modelSettings(const Preferences& preferences);
-
 private:
     void drawGrid(QPainter& painter, const QRect& area, const ReactionColours& colours) const;
     void drawComponent(QPainter& painter, const Vcomponent& component,

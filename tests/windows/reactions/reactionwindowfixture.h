@@ -125,8 +125,7 @@ protected:
           window(system, preferences, animation, undo, host), receiver(window) {
         eventRegistry().clear();
         system.measurer.reset(&measurer);
-        settings = ReactionRenderer::modelSettings(preferences);
-        system.settings.reset(&settings);
+        system.settings.reset(&preferences.modelSettings);
         registerReceiver(&system);
         registerReceiver(&receiver);
         registerReceiver(&animation);
@@ -186,7 +185,6 @@ protected:
     RecordingMessageSink messages;
     QtTextMeasurer measurer;
     Preferences preferences;
-    ModelSettings settings;
     Vreactor system;
     Animation animation;
     RecordingUndo undo;
