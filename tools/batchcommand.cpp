@@ -3,6 +3,7 @@
 #include "foundation/messagesink.h"
 #include "foundation/numberformat.h"
 #include "foundation/textstream.h"
+#include "foundation/windows1252.h"
 #include "model/equationsdocument.h"
 #include "session/program.h"
 #include "session/reactorexport.h"
@@ -127,30 +128,6 @@ int resave(const std::string& session, const std::string& output) {
     return program.saveSession(output) ? batchOk : batchFailed;
 }
 
-// Windows-1252 as UTF-8, for terminals and files of today.
-std::string utf8(const std::string& text) {
-    static const char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    std::string out;
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const char32_t u = byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : byte;
-        if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else if (u < 0x800) {
-            out += static_cast<char>(0xC0 | (u >> 6));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (u >> 12));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
-    return out;
-}
-
 int equations(const std::vector<std::string>& args, std::ostream& out) {
     std::string session;
     EquationsOptions options;
@@ -167,7 +144,7 @@ int equations(const std::vector<std::string>& args, std::ostream& out) {
     if (session.empty()) return batchUsage;
     Program program("");
     if (!openQuietly(program, session)) return batchFailed;
-    out << utf8(taggedEquations(generateEquations(program.vReactor, options)));
+    out << windows1252ToUtf8(taggedEquations(generateEquations(program.vReactor, options)));
     out.flush();
     return out ? batchOk : batchFailed;
 }
