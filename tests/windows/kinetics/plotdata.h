@@ -2,7 +2,7 @@
 
 #include "engine/calculation.h"
 #include "engine/reactor.h"
-#include "engine/testsystem.h"
+#include "support/testsystem.h"
 #include "engine/weightedobservation.h"
 #include "model/vreactor.h"
 #include "session/kineticsview.h"
