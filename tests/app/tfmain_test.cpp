@@ -8,7 +8,6 @@
 #include "support/tempdir.h"
 #include "support/testsystem.h"
 #include "windows/control/tfcontrol.h"
-#include "windows/history/tfhistory.h"
 #include "windows/input/tfinputfield.h"
 #include "windows/options/tfautooptions.h"
 #include "windows/whenmodal.h"
@@ -16,7 +15,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -427,6 +425,15 @@ TEST_F(TFmainTest, TheIdleLoopRunsOnlyWhileAnAnimationCanStep) {
     EXPECT_NE(program->reactor.concentrations[1], before);
     EXPECT_EQ(program->vReactor.components[0].initialConcentration, 1) << "set value kept";
 
+    // It goes on while a modal dialog is open.
+    whenModal<TFinputField>([&](TFinputField& d) {
+        const double during = program->reactor.concentrations[1];
+        QTest::qWait(50);
+        EXPECT_NE(program->reactor.concentrations[1], during);
+        d.reject();
+    });
+    window->askRateConstants(false);
+
     TFcontrol* control = window->controlWindow;
     QTest::mouseClick(control, Qt::LeftButton, {}, control->autoRefreshRect.center());
     EXPECT_FALSE(window->idleLoopRunning());
@@ -453,25 +460,6 @@ TEST_F(TFmainTest, PreferencesApplyLiveAndCancelRestores) {
     EXPECT_TRUE(openWhileShown);
     EXPECT_FALSE(window->preferencesDialogOpen);
     EXPECT_EQ(numberPrecision, precision);
-}
-
-TEST_F(TFmainTest, HistoryJumpsToTheChosenLevel) {
-    start();
-    choose(window->systemMenu, "New Component");
-    choose(window->systemMenu, "New Component");
-    QStringList labels;
-    whenModal<TFhistory>([&](TFhistory& d) {
-        for (int i = 0; i < d.levels->count(); ++i)
-            labels << d.levels->item(i)->text();
-        EXPECT_EQ(d.levels->currentRow(), 2);
-        d.levels->setCurrentRow(0);
-        EXPECT_TRUE(program->vReactor.components.empty());
-        EXPECT_TRUE(d.isVisible()) << "stays open";
-        d.accept();
-    });
-    choose(window->sessionMenu, "History...");
-    EXPECT_EQ(labels, (QStringList{"[New session]", "New component", "New component"}));
-    EXPECT_EQ(program->history.current(), 0);
 }
 
 TEST_F(TFmainTest, TheViewMenuBringsWindowsBack) {

@@ -7,6 +7,7 @@
 #include "windows/common/windowframe.h"
 #include "windows/common/windowlook.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -116,7 +117,12 @@ void TFautoOptions::render() {
             drawText(painter, row.rect, Qt::AlignLeft, label, false);
             break;
         default: {
-            drawText(painter, row.rect, Qt::AlignLeft, label, false);
+            // A label too long for its column ends in an ellipsis.
+            const QRect labelRect(row.rect.left(), row.rect.top(), labelWidth, row.rect.height());
+            const QString shown =
+                QFontMetrics(uiFont(captionPixels))
+                    .elidedText(label, Qt::ElideRight, labelWidth - 2 * textInset);
+            drawText(painter, labelRect, Qt::AlignLeft, shown, false);
             const QRect box = valueRect(row);
             paintBox(painter, box, scaleColour(windowColour, valueShade));
             QRect textArea = box;

@@ -1,7 +1,6 @@
 #include "windows/control/tfprogress.h"
 
 #include "engine/classwithprogresswindow.h"
-#include "engine/progressrunner.h"
 #include "support/manualtickclock.h"
 #include "windows/control/progressdialogrunner.h"
 #include "windows/whenmodal.h"
@@ -110,16 +109,4 @@ TEST(ProgressDialogRunner, DrivesTheTaskUntilItEndsOrIsCancelled) {
         [](TFprogress& w) { QTest::mouseClick(&w, Qt::LeftButton, {}, w.cancelRect.center()); });
     EXPECT_FALSE(runner.showAndDrive(endless, "Calculating Kinetics", true, 0));
     EXPECT_LT(endless.steps, endless.fractions.size());
-}
-
-TEST(ProgressDialogRunner, ShortWorkNeverShowsTheWindow) {
-    // 200 ms of work, or 50% after 250 ms and done by 1000 ms: no window.
-    ManualTickClock clock;
-    ScriptedTask quick(clock, {0.5, 1}, 100);
-    ScriptedTask promising(clock, {0.2, 0.3, 0.5, 0.6, 0.7, 0.8, 0.9, 0.95, 0.99, 1}, 100);
-    ProgressDialogRunner runner;
-    NoModalGuard guard;
-    EXPECT_TRUE(runWithProgress(quick, "Calculating Kinetics", true, &runner));
-    EXPECT_TRUE(runWithProgress(promising, "Calculating Kinetics", true, &runner));
-    EXPECT_EQ(promising.steps, promising.fractions.size());
 }
