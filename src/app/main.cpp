@@ -1,8 +1,12 @@
+#include "app/messageboxsink.h"
+#include "app/programdirectory.h"
 #include "app/tfmain.h"
 #include "foundation/numberformat.h"
+#include "session/program.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -12,7 +16,15 @@ int main(int argc, char* argv[]) {
     decimalSeparator = separator.size() == 1 ? separator.at(0).toLatin1() : '.';
     if (decimalSeparator == 0) decimalSeparator = '.';
 
-    TFmain mainWindow;
+    MessageBoxSink messages;
+    // Reads the preferences and the recent files; writes them back when it
+    // ends, after the windows are gone.
+    Program program(programDirectory());
+    TFmain mainWindow(program);
+    // Without a window manager nothing maximises the window: it is given the
+    // screen's working area itself.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        mainWindow.setGeometry(screen->availableGeometry());
     mainWindow.showMaximized();
     return application.exec();
 }

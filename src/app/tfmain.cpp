@@ -1,7 +1,254 @@
 #include "app/tfmain.h"
 
 #include "app/applicationtitle.h"
+#include "app/placeholderwindow.h"
+#include "app/programdirectory.h"
+#include "app/windowarrangement.h"
+#include "session/program.h"
+#include "windows/common/windowframe.h"
+#include "windows/control/tfcontrol.h"
 
-TFmain::TFmain(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(applicationTitle);
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+// Client sizes of the windows that later work fills; the real windows keep them.
+constexpr QSize reactionsInitialSize(600, 300);
+constexpr QSize kineticsInitialSize(600, 300);
+constexpr QSize equationsInitialSize(348, 300);
+constexpr QSize equationsMinimumSize(100, 100);
+constexpr QSize speedbarSize(106, 259);
+constexpr QSize animationSize(550, 106);
+constexpr QSize weightedObservationSize(401, 321);
+
+constexpr Qt::WindowFlags floatingFlags =
+    Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
+
+void centreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen) return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+// Places a top-level window's outer frame, as far as the window system has
+// told the frame's margins.
+void setFrameGeometry(QWidget* window, const QRect& frame) {
+    QMargins margins;
+    if (const QWindow* handle = window->windowHandle()) margins = handle->frameMargins();
+    window->resize(frame.marginsRemoved(margins).size());
+    window->move(frame.topLeft());
+}
+
+} // namespace
+
+TFmain::TFmain(Program& owner, QWidget* parent)
+    : QMainWindow(parent), program(owner), sessionDialogs(this, owner.directory),
+      sessionCommands(owner, sessionDialogs) {
+    setWindowTitle(QString::fromLatin1(applicationTitle));
+    mdiArea = new QMdiArea(this);
+    mdiArea->setFrameShape(QFrame::NoFrame);
+    setCentralWidget(mdiArea);
+
+    startTimer = new QTimer(this);
+    startTimer->setSingleShot(true);
+    startTimer->setInterval(startDelayMilliseconds);
+    connect(startTimer, &QTimer::timeout, this, &TFmain::firstTick);
+    idleTimer = new QTimer(this);
+    idleTimer->setInterval(0);
+    connect(idleTimer, &QTimer::timeout, this, &TFmain::idleStep);
+
+    createWindows();
+    buildMenus();
+    // The reaction system and animation windows add their receivers here.
+    program.registerReceivers(nullptr, nullptr, &receiver);
+    program.progress = &progressRunner;
+    program.statusDisplay = [this](const std::string& status) {
+        controlWindow->showStatus(status);
+    };
+}
+
+TFmain::~TFmain() {
+    program.statusDisplay = nullptr;
+    program.progress = nullptr;
+    program.registerReceivers(nullptr, nullptr, nullptr);
+}
+
+void TFmain::createWindows() {
+    reactionWindow = new PlaceholderWindow(QStringLiteral("Reaction System"), reactionsInitialSize);
+    reactionSubWindow = addChildWindow(reactionWindow, true);
+
+    controlWindow = new TFcontrol(program);
+    controlSubWindow = addChildWindow(controlWindow, false);
+    connect(controlWindow, &TFcontrol::autoRefreshToggled, this, [this](bool on) {
+        if (!on) refreshKinetics();
+        updateIdleLoop();
+    });
+
+    equationsWindow =
+        new PlaceholderWindow(QStringLiteral("Equations"), equationsInitialSize, this, Qt::Tool);
+    equationsWindow->setMinimumSize(equationsMinimumSize);
+
+    speedbarWindow = new PlaceholderWindow(QStringLiteral("Speedbar "), speedbarSize);
+    speedbarWindow->setFixedSize(speedbarSize);
+    speedbarSubWindow = addChildWindow(speedbarWindow, false);
+
+    animationWindow = new PlaceholderWindow(QStringLiteral("Parameter Animation"), animationSize,
+                                            this, floatingFlags);
+    animationWindow->setFixedSize(animationSize);
+
+    kineticsWindow =
+        new PlaceholderWindow(QStringLiteral("Reaction Kinetics"), kineticsInitialSize);
+    kineticsSubWindow = addChildWindow(kineticsWindow, true);
+
+    weightedObservationWindow = new PlaceholderWindow(QStringLiteral("Weighted Observation"),
+                                                      weightedObservationSize, this, floatingFlags);
+    weightedObservationWindow->setFixedSize(weightedObservationSize);
+}
+
+QMdiSubWindow* TFmain::addChildWindow(QWidget* content, bool resizable) {
+    auto* window = new QMdiSubWindow;
+    // Closing a child window only hides it; the View menu brings it back.
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    if (resizable) flags |= Qt::WindowMaximizeButtonHint;
+    window->setWindowFlags(flags);
+    window->setWidget(content);
+    mdiArea->addSubWindow(window);
+    window->resize(window->sizeHint());
+    if (!resizable) window->setFixedSize(window->size());
+    return window;
+}
+
+void TFmain::applyDefaultArrangement() {
+    const QSize client = mdiArea->contentsRect().size();
+    const WindowArrangement a =
+        defaultWindowArrangement(client, controlSubWindow->size(), speedbarSubWindow->size());
+    const std::pair<QMdiSubWindow*, QRect> places[] = {
+        {reactionSubWindow, a.reactions},
+        {controlSubWindow, a.control},
+        {speedbarSubWindow, a.speedbar},
+        {kineticsSubWindow, a.kinetics},
+    };
+    for (const auto& [window, frame] : places) {
+        window->showNormal();
+        window->setGeometry(frame);
+    }
+    speedbarSubWindow->raise();
+
+    if (!equationsShown_) {
+        equationsShown_ = true;
+        equationsWindow->show();
+    }
+    const QRect reactionClient(reactionWindow->mapToGlobal(QPoint(0, 0)), reactionWindow->size());
+    setFrameGeometry(equationsWindow, equationsPlacement(reactionClient));
+}
+
+void TFmain::setCaption(const std::string& text) {
+    sessionDialogs.setCaption(text);
+}
+
+void TFmain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (started_ || startTimer->isActive()) return;
+    applyDefaultArrangement();
+    startTimer->start();
+}
+
+void TFmain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The window manager may maximise the window after it was shown; the
+    // windows are arranged for the size it ends up with.
+    if (startTimer->isActive()) applyDefaultArrangement();
+}
+
+void TFmain::firstTick() {
+    if (started_) return;
+    startTimer->stop();
+    started_ = true;
+    if (program.preferences.rememberLastRun)
+        sessionCommands.openFile(std::string());
+    else
+        newSession();
+    updateIdleLoop();
+}
+
+void TFmain::idleStep() {
+    if (program.kineticsView.autoRefresh && program.animation.isAnimating())
+        program.animation.step();
+    updateIdleLoop();
+}
+
+bool TFmain::idleLoopRunning() const {
+    return idleTimer->isActive();
+}
+
+void TFmain::updateIdleLoop() {
+    const bool needed =
+        started_ && !closing && program.kineticsView.autoRefresh && program.animation.isAnimating();
+    if (needed && !idleTimer->isActive())
+        idleTimer->start();
+    else if (!needed && idleTimer->isActive())
+        idleTimer->stop();
+}
+
+void TFmain::closeEvent(QCloseEvent* event) {
+    if (!closing && !sessionCommands.mayClose()) {
+        event->ignore();
+        return;
+    }
+    closing = true;
+    idleTimer->stop();
+    startTimer->stop();
+    for (QWidget* window :
+         {static_cast<QWidget*>(equationsWindow), static_cast<QWidget*>(animationWindow),
+          static_cast<QWidget*>(weightedObservationWindow)})
+        window->close();
+    event->accept();
+}
+
+void TFmain::repaintControl() {
+    controlWindow->showStatus(std::string());
+}
+
+void TFmain::rebuildEquations(bool) {
+    equationsWindow->refresh();
+}
+
+void TFmain::repaintSpeedbar() {
+    speedbarWindow->refresh();
+}
+
+void TFmain::refreshWeightedObservation() {
+    weightedObservationWindow->refresh();
+}
+
+void TFmain::refreshKinetics() {
+    kineticsWindow->refresh();
+}
+
+void TFmain::showChildWindow(QMdiSubWindow* window) {
+    window->showNormal();
+    mdiArea->setActiveSubWindow(window);
+    window->raise();
+}
+
+void TFmain::showFloatingWindow(QWidget* window) {
+    bool* placed = window == animationWindow             ? &animationPlaced_
+                   : window == weightedObservationWindow ? &weightedObservationPlaced_
+                                                         : nullptr;
+    if (placed && !*placed) {
+        *placed = true;
+        centreOnScreen(window);
+    }
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
 }

@@ -1,11 +1,184 @@
 #pragma once
 
+#include "app/mainwindoweventreceiver.h"
+#include "app/mainwindowviews.h"
+#include "app/qtsessiondialogs.h"
+#include "model/poi.h"
+#include "session/sessioncommands.h"
+#include "windows/control/progressdialogrunner.h"
+
 #include <QMainWindow>
 
-// The frame of the application: the maximised main window that holds the
-// child windows and the menus.
-class TFmain : public QMainWindow {
+#include <optional>
+#include <string>
+#include <vector>
+
+class PlaceholderWindow;
+class Program;
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTimer;
+class TFcontrol;
+
+// The frame of the application: a maximised window whose client area holds
+// the reaction system, simulation control, reaction kinetics and speed bar
+// windows; the equations, weighted observation and parameter animation
+// windows float above it. It owns the menus and their commands, records
+// every command in the undo history, refreshes the windows after every
+// change, and drives the parameter animation from its idle loop.
+class TFmain : public QMainWindow, public MainWindowViews {
     Q_OBJECT
 public:
-    explicit TFmain(QWidget* parent = nullptr);
+    // Delay from the first show to the first tick, which puts the first
+    // session in place and starts the idle loop.
+    static constexpr int startDelayMilliseconds = 50;
+
+    // Creates the windows in their order, registers the receivers and
+    // hands the status display and the progress window to the program.
+    explicit TFmain(Program& program, QWidget* parent = nullptr);
+    ~TFmain() override;
+
+    // The first tick: the last run when it is to be remembered, else a new
+    // session; from then on the idle loop runs whenever it is needed.
+    void firstTick();
+    // One animation step when auto refresh is on and a parameter is
+    // animated.
+    void idleStep();
+    bool idleLoopRunning() const;
+
+    void applyDefaultArrangement();
+    // "Velumbra - " and the text (a file name or "new").
+    void setCaption(const std::string& text);
+
+    // --- Commands of the menus (and of the windows that offer them) ---
+    void newSession();
+    void openSession();
+    void saveSession();
+    void saveSessionAs();
+    void openPreset(int index);
+    void openRecent(int index);
+    void undo();
+    void redo();
+    void showHistory();
+    void showPreferences();
+    void newComponent();
+    void newReaction();
+    void selectAll();
+    void invertSelection();
+    void setReactionsActive(bool active);
+    void setRateConstantsToOne();
+    void askRateConstants(bool multiply);
+    void setConcentrations(double value);
+    void askConcentrations(bool multiply);
+    void defineConcentrationsByResult();
+    void setConcentrationsConstant(bool constant);
+    // -3 adaptive, -2 movable centre with adaptive orientation, -1 movable
+    // centre horizontal.
+    void setArrowGeometry(int mode);
+    void deleteReactionSwitches();
+    void deleteReactions();
+    void deleteObjects();
+    void deleteAll();
+    // 0 no grid, 1 invisible grid, 2 visible grid.
+    void setGrid(int mode);
+    void toggleSortMode();
+    void showChildWindow(QMdiSubWindow* window);
+    void showFloatingWindow(QWidget* window);
+    void openHelp(const char* document);
+
+    // Enabling and captions, computed as each menu opens. The reaction
+    // system window refreshes its copy of the System menu through
+    // updateSystemMenu.
+    void updateSessionMenu();
+    void updateSystemMenu();
+    void updateViewMenu();
+
+    // --- MainWindowViews ---
+    void repaintControl() override;
+    void rebuildEquations(bool resetScroll) override;
+    void repaintSpeedbar() override;
+    void refreshWeightedObservation() override;
+    void refreshKinetics() override;
+    void updateIdleLoop() override;
+
+    Program& program;
+    QtSessionDialogs sessionDialogs;
+    SessionCommands sessionCommands;
+    MainWindowEventReceiver receiver{*this};
+    ProgressDialogRunner progressRunner{this};
+
+    QMdiArea* mdiArea;
+    PlaceholderWindow* reactionWindow;
+    QMdiSubWindow* reactionSubWindow;
+    TFcontrol* controlWindow;
+    QMdiSubWindow* controlSubWindow;
+    PlaceholderWindow* equationsWindow;
+    PlaceholderWindow* speedbarWindow;
+    QMdiSubWindow* speedbarSubWindow;
+    PlaceholderWindow* animationWindow;
+    PlaceholderWindow* kineticsWindow;
+    QMdiSubWindow* kineticsSubWindow;
+    PlaceholderWindow* weightedObservationWindow;
+
+    QMenu* sessionMenu;
+    QMenu* presetsMenu;
+    QMenu* recentMenu;
+    QMenu* systemMenu;
+    QMenu* rateConstantsMenu;
+    QMenu* concentrationsMenu;
+    QMenu* arrowGeometryMenu;
+    QMenu* viewMenu;
+    QMenu* exportMenu;
+    QMenu* infoMenu;
+    QAction* saveAction;
+    QAction* undoAction;
+    QAction* redoAction;
+    QAction* activateAction;
+    QAction* deactivateAction;
+    QAction* defineByResultAction;
+    QAction* deleteSwitchesAction;
+    QAction* deleteReactionsAction;
+    QAction* deleteObjectsAction;
+    QAction* gridActions[3];
+    QAction* sortAction;
+
+    // Where the reaction system window's local menu was opened while its copy
+    // of the System menu runs: new objects go there instead of the lattice.
+    std::optional<Poi> localMenuPoint;
+    // The presets listed when the Session menu last opened.
+    std::vector<PresetItem> presetItems;
+
+    // Set once when the window closes for good.
+    bool closing = false;
+    // While the preferences dialog is open, so that the kinetics window
+    // shows preference changes also during an animation.
+    bool preferencesDialogOpen = false;
+    // Single shot, started by the first show.
+    QTimer* startTimer;
+    // Zero interval: back-to-back animation steps, only while they are needed.
+    QTimer* idleTimer;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createWindows();
+    QMdiSubWindow* addChildWindow(QWidget* content, bool resizable);
+    void buildMenus();
+    void buildSessionMenu();
+    void buildSystemMenu();
+    void buildViewMenu();
+    void buildOtherMenus();
+    // Where a new object goes: the local menu's point, else the lattice.
+    Poi placement(bool reaction) const;
+    void record(const char* undoLabel);
+
+    bool started_ = false;
+    bool equationsShown_ = false;
+    bool weightedObservationPlaced_ = false;
+    bool animationPlaced_ = false;
 };
