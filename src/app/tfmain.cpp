@@ -7,9 +7,13 @@
 #include "session/program.h"
 #include "windows/common/windowframe.h"
 #include "windows/control/tfcontrol.h"
+#include "windows/equations/tfequations.h"
+#include "windows/kinetics/tfkinetics.h"
+#include "windows/reactions/tfreactions.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QTimer>
@@ -17,11 +21,10 @@
 
 namespace {
 
-// Client sizes of the windows that later work fills; the real windows keep them.
+// Client sizes of the windows before the arrangement places them.
 constexpr QSize reactionsInitialSize(600, 300);
 constexpr QSize kineticsInitialSize(600, 300);
 constexpr QSize equationsInitialSize(348, 300);
-constexpr QSize equationsMinimumSize(100, 100);
 constexpr QSize speedbarSize(106, 259);
 constexpr QSize animationSize(550, 106);
 constexpr QSize weightedObservationSize(401, 321);
@@ -64,10 +67,11 @@ TFmain::TFmain(Program& owner, QWidget* parent)
     idleTimer->setInterval(0);
     connect(idleTimer, &QTimer::timeout, this, &TFmain::idleStep);
 
+    program.vReactor.measurer.reset(&textMeasurer);
     createWindows();
     buildMenus();
-    // The reaction system and animation windows add their receivers here.
-    program.registerReceivers(nullptr, nullptr, &receiver);
+    // The animation window adds its receiver here.
+    program.registerReceivers(&*reactionReceiver, nullptr, &receiver);
     program.progress = &progressRunner;
     program.statusDisplay = [this](const std::string& status) {
         controlWindow->showStatus(status);
@@ -78,10 +82,14 @@ TFmain::~TFmain() {
     program.statusDisplay = nullptr;
     program.progress = nullptr;
     program.registerReceivers(nullptr, nullptr, nullptr);
+    program.vReactor.measurer.reset(nullptr);
 }
 
 void TFmain::createWindows() {
-    reactionWindow = new PlaceholderWindow(QStringLiteral("Reaction System"), reactionsInitialSize);
+    reactionWindow = new TFreactions(program.vReactor, program.preferences, program.animation,
+                                     program, *this);
+    reactionWindow->resize(reactionsInitialSize);
+    reactionReceiver.emplace(*reactionWindow);
     reactionSubWindow = addChildWindow(reactionWindow, true);
 
     controlWindow = new TFcontrol(program);
@@ -91,9 +99,8 @@ void TFmain::createWindows() {
         updateIdleLoop();
     });
 
-    equationsWindow =
-        new PlaceholderWindow(QStringLiteral("Equations"), equationsInitialSize, this, Qt::Tool);
-    equationsWindow->setMinimumSize(equationsMinimumSize);
+    equationsWindow = new TFequations(program.vReactor, program.preferences, program, this);
+    equationsWindow->resize(equationsInitialSize);
 
     speedbarWindow = new PlaceholderWindow(QStringLiteral("Speedbar "), speedbarSize);
     speedbarWindow->setFixedSize(speedbarSize);
@@ -103,8 +110,11 @@ void TFmain::createWindows() {
                                             this, floatingFlags);
     animationWindow->setFixedSize(animationSize);
 
-    kineticsWindow =
-        new PlaceholderWindow(QStringLiteral("Reaction Kinetics"), kineticsInitialSize);
+    kineticsWindow = new TFkinetics(program.vReactor, program.reactor, program.calculation,
+                                    program.weightedObservation, program.kineticsView,
+                                    program.animation, program.preferences, program);
+    kineticsWindow->preferencesDialogOpen = [this] { return preferencesDialogOpen; };
+    kineticsWindow->resize(kineticsInitialSize);
     kineticsSubWindow = addChildWindow(kineticsWindow, true);
 
     weightedObservationWindow = new PlaceholderWindow(QStringLiteral("Weighted Observation"),
@@ -218,8 +228,9 @@ void TFmain::repaintControl() {
     controlWindow->showStatus(std::string());
 }
 
-void TFmain::rebuildEquations(bool) {
-    equationsWindow->refresh();
+void TFmain::rebuildEquations(bool resetScroll) {
+    equationsWindow->sortMode = sortAction->isChecked();
+    equationsWindow->rebuild(resetScroll);
 }
 
 void TFmain::repaintSpeedbar() {
@@ -232,6 +243,26 @@ void TFmain::refreshWeightedObservation() {
 
 void TFmain::refreshKinetics() {
     kineticsWindow->refresh();
+}
+
+void TFmain::fillGeneralMenu(QMenu& menu, Poi point) {
+    updateSystemMenu();
+    menu.addActions(systemMenu->actions());
+    // New objects go where the menu was opened, for as long as it exists.
+    localMenuPoint = point;
+    connect(&menu, &QObject::destroyed, this, [this] { localMenuPoint.reset(); });
+}
+
+void TFmain::showAnimationWindow() {
+    showFloatingWindow(animationWindow);
+}
+
+void TFmain::editReactionSwitches(int, bool) {}
+
+void TFmain::animatedParameterChosen() {
+    repaintSpeedbar();
+    rebuildEquations(false);
+    updateIdleLoop();
 }
 
 void TFmain::showChildWindow(QMdiSubWindow* window) {

@@ -6,6 +6,9 @@
 #include "model/poi.h"
 #include "session/sessioncommands.h"
 #include "windows/control/progressdialogrunner.h"
+#include "windows/reactions/qttextmeasurer.h"
+#include "windows/reactions/reactionwindoweventreceiver.h"
+#include "windows/reactions/reactionwindowhost.h"
 
 #include <QMainWindow>
 
@@ -21,6 +24,9 @@ class QMdiSubWindow;
 class QMenu;
 class QTimer;
 class TFcontrol;
+class TFequations;
+class TFkinetics;
+class TFreactions;
 
 // The frame of the application: a maximised window whose client area holds
 // the reaction system, simulation control, reaction kinetics and speed bar
@@ -28,7 +34,7 @@ class TFcontrol;
 // windows float above it. It owns the menus and their commands, records
 // every command in the undo history, refreshes the windows after every
 // change, and drives the parameter animation from its idle loop.
-class TFmain : public QMainWindow, public MainWindowViews {
+class TFmain : public QMainWindow, public MainWindowViews, public ReactionWindowHost {
     Q_OBJECT
 public:
     // Delay from the first show to the first tick, which puts the first
@@ -103,24 +109,35 @@ public:
     void refreshKinetics() override;
     void updateIdleLoop() override;
 
+    // --- ReactionWindowHost ---
+    void fillGeneralMenu(QMenu& menu, Poi point) override;
+    void showAnimationWindow() override;
+    void editReactionSwitches(int reaction, bool backward) override;
+    void animatedParameterChosen() override;
+    void rebuildEquations() override { rebuildEquations(false); }
+
     Program& program;
     QtSessionDialogs sessionDialogs;
     SessionCommands sessionCommands;
     MainWindowEventReceiver receiver{*this};
     ProgressDialogRunner progressRunner{this};
+    // Label sizes of the reaction system, in the fonts the window draws with.
+    QtTextMeasurer textMeasurer;
 
     QMdiArea* mdiArea;
-    PlaceholderWindow* reactionWindow;
+    TFreactions* reactionWindow;
     QMdiSubWindow* reactionSubWindow;
     TFcontrol* controlWindow;
     QMdiSubWindow* controlSubWindow;
-    PlaceholderWindow* equationsWindow;
+    TFequations* equationsWindow;
     PlaceholderWindow* speedbarWindow;
     QMdiSubWindow* speedbarSubWindow;
     PlaceholderWindow* animationWindow;
-    PlaceholderWindow* kineticsWindow;
+    TFkinetics* kineticsWindow;
     QMdiSubWindow* kineticsSubWindow;
     PlaceholderWindow* weightedObservationWindow;
+
+    std::optional<ReactionWindowEventReceiver> reactionReceiver;
 
     QMenu* sessionMenu;
     QMenu* presetsMenu;

@@ -6,6 +6,7 @@
 #include "app/placeholderwindow.h"
 #include "app/programdirectory.h"
 #include "session/program.h"
+#include "windows/equations/tfequations.h"
 #include "windows/history/tfhistory.h"
 #include "windows/input/askvalue.h"
 #include "windows/options/tfautooptions.h"

@@ -6,6 +6,7 @@
 #include "session/program.h"
 #include "windows/common/cp1252.h"
 #include "windows/common/menufill.h"
+#include "windows/equations/tfequations.h"
 
 #include <QActionGroup>
 #include <QMenu>

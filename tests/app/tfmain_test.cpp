@@ -1,4 +1,6 @@
 #include "app/tfmain.h"
+#include "windows/equations/tfequations.h"
+#include "windows/reactions/tfreactions.h"
 
 #include "app/placeholderwindow.h"
 #include "app/windowarrangement.h"
@@ -144,12 +146,13 @@ TEST_F(TFmainTest, WindowsHaveTheirCaptionsSizesAndDefaultPlaces) {
 TEST_F(TFmainTest, StartUpRegistersTheReceiversAndStartsANewSession) {
     start();
     const Llist<EventReceiver*>& r = eventRegistry().receivers;
-    ASSERT_EQ(r.count(), 5);
+    ASSERT_EQ(r.count(), 6);
     EXPECT_EQ(r[0], &program->vReactor);
-    EXPECT_EQ(r[1], &program->calculation);
-    EXPECT_EQ(r[2], &program->weightedObservation);
-    EXPECT_EQ(r[3], &program->animation);
-    EXPECT_EQ(r[4], &window->receiver);
+    EXPECT_EQ(r[1], &*window->reactionReceiver);
+    EXPECT_EQ(r[2], &program->calculation);
+    EXPECT_EQ(r[3], &program->weightedObservation);
+    EXPECT_EQ(r[4], &program->animation);
+    EXPECT_EQ(r[5], &window->receiver);
     EXPECT_EQ(program->history.count(), 1);
     EXPECT_EQ(lastLabel(), "[New session]");
     // The calculation of the new session reached the status box.
