@@ -27,6 +27,7 @@ ReactorSession sampleSession() {
     r.pos = {112, 56};
     s.weightedObservation.active = true;
     s.weightedObservation.globalFactor = -0.5;
+    s.weightedObservation.differential = true;
     s.kineticsView.logY = true;
     s.kineticsView.timeStripes = 12;
     s.animation.period = 25;
@@ -34,7 +35,9 @@ ReactorSession sampleSession() {
     return s;
 }
 
-TEST(ReactorSession, SavedAndOpenedEqualInAllFiveSections) {
+// Every section holds values that differ from their defaults: a value that is
+// not read back changes the file saved again.
+TEST(ReactorSession, SavedAndOpenedGiveTheSameFileWithTheFiveSectionsInOrder) {
     TempDir dir;
     RecordingMessageSink messages;
     ReactorSession written = sampleSession();
@@ -42,38 +45,23 @@ TEST(ReactorSession, SavedAndOpenedEqualInAllFiveSections) {
     EXPECT_EQ(numberPrecision, 3);
     EXPECT_TRUE(written.named);
     EXPECT_FALSE(written.modified);
+    const std::string bytes = readFileBytes(dir.file("s.vsn"));
+    size_t at = 0;
+    for (const char* section : {"<Velumbra Session>\r\n", "\n     <reactor>\r\n",
+                                "\n     <vReactor>\r\n", "\n     <weighted observation>\r\n",
+                                "\n     <kinetics view>\r\n", "\n     <animation>\r\n"}) {
+        at = bytes.find(section, at);
+        ASSERT_NE(at, std::string::npos) << section;
+    }
+    EXPECT_NE(bytes.find("initial concentration=0.3333333333333\r\n"), std::string::npos);
 
     ReactorSession read;
     ASSERT_TRUE(read.open(dir.file("s.vsn")));
     EXPECT_EQ(read.fileName, dir.file("s.vsn"));
-    EXPECT_EQ(read.reactor.timeResolution, 0.0025);
-    EXPECT_EQ(read.reactor.simulationTime, 42.5);
-    ASSERT_EQ(read.vReactor.components.count(), 3);
-    EXPECT_NEAR(read.vReactor.components[0].initialConcentration, 1.0 / 3.0, 1e-12);
-    EXPECT_TRUE(read.vReactor.components[0].asX);
-    EXPECT_TRUE(read.vReactor.components[1].constant);
-    EXPECT_EQ(read.vReactor.components[1].weight, 2.5);
-    EXPECT_TRUE(read.vReactor.components[2].shortcut);
-    ASSERT_EQ(read.vReactor.reactions.count(), 1);
-    const Vreaction& r = read.vReactor.reactions[0];
-    EXPECT_EQ(r.rateConstantBack, 3e-7);
-    EXPECT_EQ(r.switchesBack.count(), 2);
-    EXPECT_TRUE(r.animateBack);
-    EXPECT_EQ(r.reactants, written.vReactor.reactions[0].reactants);
-    EXPECT_EQ(r.pos, (Poi{112, 56}));
-    EXPECT_FALSE(read.vReactor.useGrid);
-    EXPECT_TRUE(read.weightedObservation.active);
-    EXPECT_EQ(read.weightedObservation.globalFactor, -0.5);
-    EXPECT_EQ(read.kineticsView, written.kineticsView);
-    EXPECT_EQ(read.animation.period, 25);
-    EXPECT_EQ(read.animation.motion, Animation::down);
-    // The copy's animation belongs to the copy.
-    ReactorSession copy = read;
-    EXPECT_EQ(copy.animation.system.get(), &copy.vReactor);
-
-    // Saving what was read gives the same file.
     ASSERT_TRUE(read.save(dir.file("again.vsn"), 3));
-    EXPECT_EQ(readFileBytes(dir.file("again.vsn")), readFileBytes(dir.file("s.vsn")));
+    EXPECT_EQ(readFileBytes(dir.file("again.vsn")), bytes);
+    ReactorSession copy = read; // its animation belongs to the copy
+    EXPECT_EQ(copy.animation.system.get(), &copy.vReactor);
     EXPECT_TRUE(messages.messages.empty());
 }
 
