@@ -94,15 +94,7 @@ TEST_F(AnimationTest, SetAnimatedTogglesAndFindsInSearchOrder) {
     EXPECT_EQ(animation.parameter, &system.components[0].initialConcentration);
 }
 
-TEST_F(AnimationTest, SessionKeysAndRepairs) {
-    animation.from = 0.25;
-    animation.period = 30;
-    animation.motion = Animation::down;
-    ASSERT_TRUE(animation.save("animation", ""));
-    EXPECT_EQ(linesOf(animation.lines),
-              (std::vector<std::string>{"<animation>", "     from=0.25", "     to=2",
-                                        "     period=30", "     motion=1", "</animation>"}));
-    // Reading repairs what no waveform can use.
+TEST_F(AnimationTest, ReadingRepairsWhatNoWaveformCanUse) {
     Animation read(system);
     read.lines = textOf({"<animation>", "from=nan", "motion=77", "</animation>"});
     ASSERT_TRUE(read.load("animation", ""));

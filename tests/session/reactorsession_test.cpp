@@ -46,10 +46,16 @@ TEST(ReactorSession, SavedAndOpenedGiveTheSameFileWithTheFiveSectionsInOrder) {
     EXPECT_TRUE(written.named);
     EXPECT_FALSE(written.modified);
     const std::string bytes = readFileBytes(dir.file("s.vsn"));
+    // The sections in file order, with the keys of those that hold few.
     size_t at = 0;
-    for (const char* section : {"<Velumbra Session>\r\n", "\n     <reactor>\r\n",
-                                "\n     <vReactor>\r\n", "\n     <weighted observation>\r\n",
-                                "\n     <kinetics view>\r\n", "\n     <animation>\r\n"}) {
+    for (
+        const char* section :
+        {"<Velumbra Session>\r\n     <reactor>\r\n          time resolution=2.5e-3\r\n"
+         "          simulation time=42.5\r\n     </reactor>\r\n     <vReactor>\r\n",
+         "\n     <weighted observation>\r\n          active=true\r\n          differential=true\r\n"
+         "          global factor=-0.5\r\n     </weighted observation>\r\n     <kinetics view>\r\n",
+         "\n     <animation>\r\n          from=0.5\r\n          to=2\r\n          period=25\r\n"
+         "          motion=1\r\n     </animation>\r\n</Velumbra Session>\r\n"}) {
         at = bytes.find(section, at);
         ASSERT_NE(at, std::string::npos) << section;
     }
