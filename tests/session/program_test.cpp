@@ -96,23 +96,6 @@ TEST_F(ProgramTest, OpeningReplacesTheSessionOnlyWhenTheFileIsGood) {
     EXPECT_EQ(program.session.fileName, program.lastRunFile());
 }
 
-TEST_F(ProgramTest, HistoryLevelsHoldNoArrowShapes) {
-    program.newSession();
-    const int a = addComponent(program.vReactor, "A", 1);
-    const int b = addComponent(program.vReactor, "B", 0);
-    program.vReactor.components[b].pos = {1500, 1000};
-    addReaction(program.vReactor, {{a, 1, -1}, {b, 1, +1}}, 1);
-    broadcast(systemChanged);
-    ASSERT_GT(program.vReactor.reactions[0].branches[1].count(), 100);
-    for (int i = 0; i < 150; ++i)
-        program.pushUndo("Edit", false);
-    EXPECT_EQ(program.history.count(), 100);
-    for (const ReactorSession& state : program.history.states)
-        EXPECT_EQ(state.vReactor.reactions[0].branches.count(), 0);
-    EXPECT_GT(program.vReactor.reactions[0].branches[1].count(), 100)
-        << "the live system keeps them";
-}
-
 TEST(ProgramWithoutDirectory, ReadsAndWritesNoFiles) {
     TempDir dir;
     const std::string before = std::filesystem::current_path().string();
