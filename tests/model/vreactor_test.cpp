@@ -100,6 +100,9 @@ TEST_F(VreactorTest, LookupsBySideAndName) {
     reactor.toggleAsX(0);
     EXPECT_EQ(reactor.asXIndex(), 0);
     EXPECT_FALSE(reactor.components[2].asX);
+    reactor.components[2].selected = true;
+    EXPECT_TRUE(reactor.firstSelectedComponent());
+    EXPECT_EQ(reactor.components.cursor, 2);
 }
 
 TEST_F(VreactorTest, ExtentsAreCachedUntilTheNextLayout) {

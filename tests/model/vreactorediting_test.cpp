@@ -273,9 +273,12 @@ TEST_F(VreactorEditingTest, BulkSettingsOfTheSelectionStayInRange) {
     }
     reactor.reactions[r].switchesBack.add(ReactionSwitch());
     reactor.reactions[other].switches.add(ReactionSwitch());
+    log.events.clear();
     reactor.deleteReactionSwitchesOfSelected();
     EXPECT_TRUE(reactor.reactions[r].switchesBack.empty());
     EXPECT_EQ(reactor.reactions[other].switches.count(), 1);
+    reactor.deselectAll(); // nothing was selected any more
+    EXPECT_EQ(log.events, (std::vector<int>{systemChanged}));
     reactor.snapToGrid(true);
     EXPECT_EQ(reactor.components[b].pos, (Poi{224, 224}));
 }
