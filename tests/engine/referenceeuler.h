@@ -1,54 +1,61 @@
 #pragma once
 
-#include "engine/reactor.h"
+#include "model/vreactor.h"
 
 #include <cmath>
 #include <vector>
 
-// The explicit Euler step written out literally, term by term, as the
-// reactor's contract states it; the tests hold the reactor to it bit for bit.
+// The explicit Euler step written out literally from the reaction system,
+// sharing no code with the reactor: per reaction the forward direction, then
+// the backward one, each a mass-action term over the entries in their order,
+// applied to the concentrations at the start of the step. The tests hold the
+// reactor to it bit for bit.
 struct ReferenceEuler {
-    struct Term {
-        double rateFactor;
-        std::vector<int> factors;
-        std::vector<int> targets;
-        std::vector<double> coefficients;
-        std::vector<double> switchTimes;
-    };
-
-    // Takes the compiled terms and the starting state of an initialised reactor.
-    explicit ReferenceEuler(const Reactor& r)
-        : c(r.concentrations), timeResolution(r.timeResolution) {
-        for (const ReactorReaction& rr : r.reactions) {
-            Term t{rr.rateFactor, rr.factors, rr.targets, rr.coefficients, {}};
-            for (double at : rr.switchTimes)
-                t.switchTimes.push_back(at);
-            terms.push_back(t);
-        }
+    ReferenceEuler(const Vreactor& system, double dt) : v(system), timeResolution(dt) {
+        for (const Vcomponent& x : v.components)
+            if (!x.shortcut) c.push_back(x.initialConcentration);
     }
 
+    // The unique index of the component an entry refers to, or -1.
+    int resolved(const Reactant& e) const {
+        if (e.index < 0 || e.index >= v.components.count()) return -1;
+        for (int i = 0, u = 0; i < v.components.count(); ++i) {
+            if (v.components[i].shortcut) continue;
+            if (v.components[i].name == v.components[e.index].name) return u;
+            ++u;
+        }
+        return -1;
+    }
+
+    // False once a concentration turned invalid (then set to 0).
     bool step() {
         if (overflow) return false;
         const std::vector<double> start = c;
         const double t = stepCount * timeResolution;
-        for (const Term& term : terms) {
-            bool on = true;
-            for (double at : term.switchTimes)
-                if (at <= t) on = !on;
-            if (!on) continue;
-            double rate = term.rateFactor;
-            for (int f : term.factors)
-                rate *= start[f];
-            for (size_t j = 0; j < term.targets.size(); ++j) {
-                const double change = term.coefficients[j] * rate;
-                double& x = c[term.targets[j]];
-                x += change;
-                if (counter == 0 && change < 0 && x > 1e-100 && -change / x > maxRelativeChange)
-                    maxRelativeChange = -change / x;
+        for (const Vreaction& r : v.reactions)
+            for (int direction : {1, -1}) {
+                if (!(direction > 0 ? r.active : r.activeBack)) continue;
+                bool on = true;
+                for (const ReactionSwitch& s : direction > 0 ? r.switches : r.switchesBack)
+                    on = s.at <= t ? !on : on;
+                if (!on) continue;
+                double rate =
+                    (direction > 0 ? r.rateConstant : r.rateConstantBack) * timeResolution;
+                for (const Reactant& e : r.reactants)
+                    for (int k = 0; e.port == -direction && k < e.order && resolved(e) >= 0; ++k)
+                        rate *= start[resolved(e)];
+                for (const Reactant& e : r.reactants) {
+                    const int u = resolved(e);
+                    if (u < 0 || v.uniqueComponent(u).constant) continue;
+                    const double change = double(e.order) * e.port * direction * rate;
+                    c[u] += change;
+                    if (counter == 0 && change < 0 && c[u] > 1e-100 &&
+                        -change / c[u] > maxRelativeChange)
+                        maxRelativeChange = -change / c[u];
+                }
             }
-        }
         for (double& x : c)
-            if (x < 0 || std::isnan(x) || std::isinf(x)) {
+            if (!(x >= 0) || std::isinf(x)) {
                 x = 0;
                 overflow = true;
             }
@@ -58,9 +65,9 @@ struct ReferenceEuler {
         return true;
     }
 
-    std::vector<double> c;
-    std::vector<Term> terms;
+    const Vreactor& v;
     double timeResolution;
+    std::vector<double> c;
     int stepCount = 0;
     int counter = 0;
     double maxRelativeChange = 0;

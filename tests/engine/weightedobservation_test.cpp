@@ -10,9 +10,11 @@
 
 namespace {
 
+using Values = std::vector<double>;
+
 class WeightedObservationTest : public ::testing::Test {
 protected:
-    // Two components with weights 1 and 2; `store` fills the calculation's results.
+    // Two components with weights 1 and 2, a global factor of 0.5.
     WeightedObservationTest() {
         addComponent(v, "A", 0);
         addComponent(v, "B", 0);
@@ -21,21 +23,21 @@ protected:
         obs.active = true;
     }
 
-    void store(const std::vector<double>& t, const std::vector<std::vector<double>>& series) {
+    // Puts results in the calculation and computes the observation from them.
+    Values computed(const Values& t, const std::vector<Values>& series) {
         calc.times.clear();
         calc.kinetics.clear();
         for (double x : t)
             calc.times.add(x);
-        for (const auto& s : series) {
-            Kinetics k;
+        for (const Values& s : series) {
+            calc.kinetics.add(Kinetics());
             for (double x : s)
-                k.values.add(x);
-            calc.kinetics.add(k);
+                calc.kinetics[calc.kinetics.last()].values.add(x);
         }
         calc.storedPoints = static_cast<int>(t.size());
+        obs.compute();
+        return {obs.values.begin(), obs.values.end()};
     }
-
-    std::vector<double> values() const { return {obs.values.begin(), obs.values.end()}; }
 
     Vreactor v;
     Reactor r{&v};
@@ -45,68 +47,42 @@ protected:
 };
 
 TEST_F(WeightedObservationTest, WeightedSumAndItsExtremes) {
-    store({0, 1, 2}, {{3, 1, 0}, {4, 0, 2}});
-    obs.compute();
-    EXPECT_EQ(values(), (std::vector<double>{5.5, 0.5, 2}));
+    EXPECT_EQ(computed({0, 1, 2}, {{3, 1, 0}, {4, 0, 2}}), (Values{5.5, 0.5, 2}));
     EXPECT_EQ(obs.minimum, 0.5);
     EXPECT_EQ(obs.maximum, 5.5);
-
     obs.globalFactor = -0.5; // mirrors the curve
-    obs.compute();
-    EXPECT_EQ(values(), (std::vector<double>{-5.5, -0.5, -2}));
-    EXPECT_EQ(obs.minimum, -5.5);
-    EXPECT_EQ(obs.maximum, -0.5);
-
-    v.components[1].weight = 0; // removes B
-    obs.compute();
-    EXPECT_EQ(values(), (std::vector<double>{-1.5, -0.5, 0}));
+    v.components[1].weight = 0;
+    EXPECT_EQ(computed({0, 1, 2}, {{3, 1, 0}, {4, 0, 2}}), (Values{-1.5, -0.5, 0}));
+    EXPECT_EQ(obs.minimum, -1.5);
+    EXPECT_EQ(obs.maximum, 0);
+    // Components added since the calculation are left out.
+    addComponent(v, "C", 9);
+    EXPECT_EQ(computed({0, 1}, {{2, 4}}), (Values{-1, -2}));
+    EXPECT_EQ(computed({}, {{}, {}}), Values{});
 }
 
 TEST_F(WeightedObservationTest, DerivativeUsesTheForwardDifferenceQuotient) {
-    struct Case {
-        std::vector<double> times;
-        std::vector<double> a; // B stays 0
-        std::vector<double> expected;
+    const struct {
+        Values times, a, expected; // B stays 0
+    } cases[] = {
+        {{0, 0.5, 1.5, 2}, {1, 2, 4, 5}, {2, 2, 2, 2}}, // rises by 2 per time unit
+        {{0, 1, 1, 2}, {0, 3, 5, 6}, {3, 0, 1, 1}},     // equal times give 0
+        {{0, 1, 0.5}, {0, 1, 2}, {1, 0, 0}},            // time going back gives 0
+        {{0}, {7}, {0}},                                // a single point
     };
     obs.globalFactor = 1;
-    for (const Case& c : std::vector<Case>{
-             {{0, 0.5, 1.5, 2}, {1, 2, 4, 5}, {2, 2, 2, 2}}, // rises by 2 per time unit
-             {{0, 1, 1, 2}, {0, 3, 5, 6}, {3, 0, 1, 1}},     // equal times give 0
-             {{0, 1, 0.5}, {0, 1, 2}, {1, 0, 0}},            // time going back gives 0
-             {{0}, {7}, {0}},                                // a single point
-         }) {
-        obs.differential = true;
-        store(c.times, {c.a, std::vector<double>(c.a.size(), 0)});
-        obs.compute();
-        EXPECT_EQ(values(), c.expected);
-    }
-}
-
-TEST_F(WeightedObservationTest, NothingStoredEmptiesTheValuesOnly) {
-    store({0}, {{2}, {0}});
-    obs.compute();
-    store({}, {{}, {}});
-    obs.compute();
-    EXPECT_EQ(obs.values.count(), 0);
-    EXPECT_EQ(obs.minimum, 1);
-    EXPECT_EQ(obs.maximum, 1);
-}
-
-TEST_F(WeightedObservationTest, ComponentsAddedSinceTheCalculationAreLeftOut) {
-    store({0, 1}, {{2, 4}});
-    addComponent(v, "C", 9);
-    obs.compute();
-    EXPECT_EQ(values(), (std::vector<double>{1, 2}));
+    obs.differential = true;
+    for (const auto& c : cases)
+        EXPECT_EQ(computed(c.times, {c.a, Values(c.a.size(), 0)}), c.expected);
 }
 
 TEST_F(WeightedObservationTest, RecomputesOnItsEventsWhileActiveAndAutoRefreshing) {
-    store({0}, {{2}, {1}});
-    struct Case {
+    computed({0}, {{2}, {1}});
+    const struct {
         bool active, autoRefresh;
         std::vector<int> recomputing;
-    };
-    for (const Case& c :
-         std::vector<Case>{{true, true, {0, 1, 2, 3, 5}}, {false, true, {}}, {true, false, {}}}) {
+    } cases[] = {{true, true, {0, 1, 2, 3, 5}}, {false, true, {}}, {true, false, {}}};
+    for (const auto& c : cases) {
         obs.active = c.active;
         env.autoRefreshOn = c.autoRefresh;
         std::vector<int> recomputed;
@@ -119,19 +95,14 @@ TEST_F(WeightedObservationTest, RecomputesOnItsEventsWhileActiveAndAutoRefreshin
     }
 }
 
-TEST_F(WeightedObservationTest, SessionKeysAndAssignmentKeepsTheLinks) {
+TEST_F(WeightedObservationTest, StoredFormReadsBackAndAssignmentKeepsTheLinks) {
     obs.differential = true;
     obs.globalFactor = -2.5;
     ASSERT_TRUE(obs.save("weighted observation", ""));
-    EXPECT_EQ(std::vector<std::string>(obs.lines.begin() + 1, obs.lines.end() - 1),
-              (std::vector<std::string>{"     active=true", "     differential=true",
-                                        "     global factor=-2.5"}));
-    WeightedObservation stored;
+    WeightedObservation stored, live{&v, &calc, &env};
     stored.lines = obs.lines;
     ASSERT_TRUE(stored.load("weighted observation", ""));
-    WeightedObservation live{&v, &calc, &env};
     live = stored;
-    EXPECT_TRUE(live.active);
     EXPECT_TRUE(live.differential);
     EXPECT_EQ(live.globalFactor, -2.5);
     EXPECT_EQ(live.system.get(), &v);

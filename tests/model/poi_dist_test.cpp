@@ -4,47 +4,30 @@
 
 namespace {
 
-struct Case {
-    Poi probe;
-    int expected;
-};
-
-TEST(PoiDistTest, CirclesFilledAndOutlined) {
-    const Case filled[] = {{{111, 100}, 0}, {{112, 100}, 0}, {{115, 104}, 3}};
-    const Case outlined[] = {{{105, 100}, 7}, {{112, 100}, 0}, {{115, 104}, 3}};
-    for (const Case& c : filled) {
+TEST(PoiDistTest, CirclesSegmentsAndRectangles) {
+    enum Shape { filled, outlined, segment, point, rectangle };
+    const struct {
+        Shape shape;
+        Poi probe;
+        int expected;
+    } cases[] = {{filled, {111, 100}, 0},   {filled, {112, 100}, 0},   {filled, {115, 104}, 3},
+                 {outlined, {105, 100}, 7}, {outlined, {112, 100}, 0}, {segment, {50, 7}, 7},
+                 {segment, {-3, 4}, 5},     {segment, {106, -8}, 10},  {point, {3, 4}, 5},
+                 {rectangle, {15, 25}, 0},  {rectangle, {10, 20}, 0},  {rectangle, {30, 40}, 0},
+                 {rectangle, {31, 30}, 1},  {rectangle, {20, 17}, 3},  {rectangle, {33, 44}, 5}};
+    for (const auto& c : cases) {
         Poi_Dist dist(c.probe);
-        dist.addCircle({100, 100}, 12, true);
-        EXPECT_EQ(dist.best, c.expected);
+        if (c.shape == filled || c.shape == outlined)
+            dist.addCircle({100, 100}, 12, c.shape == filled);
+        if (c.shape == segment) dist.addSegment({0, 0}, {100, 0});
+        if (c.shape == point) dist.addSegment({0, 0}, {0, 0});
+        if (c.shape == rectangle) dist.addRectangle({30, 40}, {10, 20});
+        EXPECT_EQ(dist.best, c.expected) << c.shape << ": " << c.probe.x << "," << c.probe.y;
     }
-    for (const Case& c : outlined) {
-        Poi_Dist dist(c.probe);
-        dist.addCircle({100, 100}, 12, false);
-        EXPECT_EQ(dist.best, c.expected);
-    }
-}
-
-TEST(PoiDistTest, SegmentsClampToTheirEnds) {
-    const Case cases[] = {{{50, 7}, 7}, {{-3, 4}, 5}, {{106, -8}, 10}};
-    for (const Case& c : cases) {
-        Poi_Dist dist(c.probe);
-        dist.addSegment({0, 0}, {100, 0});
-        EXPECT_EQ(dist.best, c.expected) << c.probe.x;
-    }
-    Poi_Dist point({3, 4});
-    point.addSegment({0, 0}, {0, 0});
-    EXPECT_EQ(point.best, 5);
-}
-
-TEST(PoiDistTest, RectanglesAreHitInsideWithTheirCorners) {
-    const Case cases[] = {{{15, 25}, 0}, {{10, 20}, 0}, {{30, 40}, 0},
-                          {{31, 30}, 1}, {{20, 17}, 3}, {{33, 44}, 5}};
-    for (const Case& c : cases) {
-        Poi_Dist dist(c.probe);
-        dist.add(2); // a nearer shape found before wins
-        dist.addRectangle({30, 40}, {10, 20});
-        EXPECT_EQ(dist.best, std::min(2, c.expected)) << c.probe.x << "," << c.probe.y;
-    }
+    Poi_Dist nearer({33, 44});
+    nearer.add(2); // a nearer shape found before wins
+    nearer.addRectangle({30, 40}, {10, 20});
+    EXPECT_EQ(nearer.best, 2);
 }
 
 } // namespace

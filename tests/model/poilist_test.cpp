@@ -23,7 +23,11 @@ TEST(PoiListTest, StraightShortAndDegenerateBranches) {
     branch.buildBranch({5, 5}, {14, 5}, 0);
     EXPECT_EQ(branch.count(), 1); // within 10 pixels: the start only
     branch.buildBranch({5, 5}, {15, 5}, 0);
-    EXPECT_EQ(branch.count(), 2); // exactly 10 pixels is not close enough
+    EXPECT_EQ(branch.count(), 2);             // exactly 10 pixels is not close enough
+    branch.buildBranch({0, 0}, {3500, 0}, 0); // ends short after 3000 points
+    ASSERT_EQ(branch.count(), PoiList::maxBranchPoints);
+    EXPECT_EQ(branch[branch.last()], (Poi{2999, 0}));
+    EXPECT_EQ(branch.distance({3005, 8}), 10);
 }
 
 TEST(PoiListTest, BranchLeavesAlongItsHeadingAndBendsToTheTarget) {
@@ -47,14 +51,6 @@ TEST(PoiListTest, BranchLeavesAlongItsHeadingAndBendsToTheTarget) {
     behind.buildBranch({0, 0}, {-100, 0}, 0);
     for (const Poi& p : behind)
         EXPECT_GE(p.y, 0);
-}
-
-TEST(PoiListTest, LongBranchEndsShortAfterThreeThousandPoints) {
-    PoiList branch;
-    branch.buildBranch({0, 0}, {3500, 0}, 0);
-    ASSERT_EQ(branch.count(), PoiList::maxBranchPoints);
-    EXPECT_EQ(branch[branch.last()], (Poi{2999, 0}));
-    EXPECT_EQ(branch.distance({3005, 8}), 10);
 }
 
 } // namespace

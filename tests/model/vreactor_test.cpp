@@ -1,6 +1,5 @@
 #include "model/vreactor.h"
 
-#include "foundation/numberformat.h"
 #include "support/reactorfixture.h"
 
 #include <gtest/gtest.h>
@@ -10,138 +9,52 @@
 
 namespace {
 
-void expectSameStored(const Vreactor& a, const Vreactor& b) {
-    EXPECT_EQ(a.useGrid, b.useGrid);
-    EXPECT_EQ(a.showGrid, b.showGrid);
-    ASSERT_EQ(a.components.count(), b.components.count());
-    for (int i = 0; i < a.components.count(); ++i) {
-        const Vcomponent &x = a.components[i], &y = b.components[i];
-        EXPECT_EQ(x.name, y.name);
-        EXPECT_EQ(x.shortcut, y.shortcut);
-        EXPECT_EQ(x.initialConcentration, y.initialConcentration);
-        EXPECT_EQ(x.constant, y.constant);
-        EXPECT_EQ(x.weight, y.weight);
-        EXPECT_EQ(x.color, y.color);
-        EXPECT_EQ(x.monitor, y.monitor);
-        EXPECT_EQ(x.asX, y.asX);
-        EXPECT_EQ(x.animate, y.animate);
-        EXPECT_EQ(x.pos, y.pos);
-    }
-    ASSERT_EQ(a.reactions.count(), b.reactions.count());
-    for (int i = 0; i < a.reactions.count(); ++i) {
-        const Vreaction &x = a.reactions[i], &y = b.reactions[i];
-        EXPECT_EQ(x.active, y.active);
-        EXPECT_EQ(x.activeBack, y.activeBack);
-        EXPECT_EQ(x.rateConstant, y.rateConstant);
-        EXPECT_EQ(x.rateConstantBack, y.rateConstantBack);
-        EXPECT_EQ(x.switches, y.switches);
-        EXPECT_EQ(x.switchesBack, y.switchesBack);
-        EXPECT_EQ(x.reactants, y.reactants);
-        EXPECT_EQ(x.geometry, y.geometry);
-        EXPECT_EQ(x.animate, y.animate);
-        EXPECT_EQ(x.animateBack, y.animateBack);
-        EXPECT_EQ(x.pos, y.pos);
-    }
+using VreactorTest = ReactorFixture;
+
+// A, a shortcut of A and B; a reaction with every field set and a default
+// one. Every stored value differs somewhere from its default, so a key that is
+// not read back, or written under another name or out of order, changes the
+// saved text. "as x" and "animate" are written only when true, and a shortcut
+// writes neither its values nor its colour.
+const std::string sample =
+    "<vReactor>|use grid=false|show grid=true|<component>|name=A|shortcut=false|"
+    "initial concentration=0.25|constant=true|weight=-2.5|color=1193046|monitor=false|as x=true|"
+    "animate=true|<pos>|x=56|y=112|</pos>|</component>|<component>|name=A|shortcut=true|<pos>|"
+    "x=300|y=40|</pos>|</component>|<component>|name=B|shortcut=false|initial concentration=1.5e-3|"
+    "constant=false|weight=1|color=16777215|monitor=true|<pos>|x=400|y=80|</pos>|</component>|"
+    "<reaction>|active=false|active back=true|rate constant=12.5|rate constant back=3e-7|"
+    "<reaction switch>|at=1.5|</reaction switch>|<reaction switch>|at=2.5|</reaction switch>|"
+    "<reaction switch back>|at=0|</reaction switch back>|<reactant>|index=0|order=2|port=-1|"
+    "align=true|</reactant>|<reactant>|index=1|order=1|port=1|align=false|</reactant>|<reactant>|"
+    "index=2|order=3|port=1|align=false|</reactant>|Geometry=-3|<pos>|x=150|y=90|</pos>|"
+    "</reaction>|<reaction>|active=true|active back=false|rate constant=1|rate constant back=1|"
+    "Geometry=-1|<pos>|x=500|y=500|</pos>|</reaction>|</vReactor>|";
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
 }
 
-int occurrences(const Text_& lines, const std::string& text) {
-    int n = 0;
-    for (const std::string& line : lines)
-        n += line.find(text) != std::string::npos;
-    return n;
-}
-
-class VreactorTest : public ReactorFixture {
-protected:
-    // A, a shortcut of A, B; one reaction with every field set and a default one.
-    void buildSample() {
-        reactor.useGrid = false;
-        reactor.showGrid = true;
-        const int a = component({56, 112});
-        Vcomponent& c = reactor.components[a];
-        c.initialConcentration = 0.25;
-        c.constant = true;
-        c.weight = -2.5;
-        c.color = 0x123456;
-        c.monitor = false;
-        c.asX = true;
-        shortcutOf(a, {300, 40});
-        reactor.components[component({400, 80})].initialConcentration = 1.5e-3;
-        Vreaction& r = reactor.reactions[reaction({150, 90})];
-        r.active = false;
-        r.activeBack = true;
-        r.rateConstant = 12.5;
-        r.rateConstantBack = 3e-7;
-        for (double at : {1.5, 2.5}) {
-            ReactionSwitch s;
-            s.at = at;
-            r.switches.add(s);
-        }
-        r.switchesBack.add(ReactionSwitch());
-        connect(0, 0, -1, 2);
-        connect(1, 0, 1);
-        connect(2, 0, 1, 3);
-        r.reactants[0].align = true;
-        r.geometry = Vreaction::adaptive;
-        reaction({500, 500});
-    }
-};
-
-TEST_F(VreactorTest, SessionRoundTripIsEqualFieldByField) {
-    buildSample();
-    // The animated parameter once on a reaction's backward rate constant,
-    // once on a component.
-    for (bool componentAnimated : {false, true}) {
-        reactor.components[0].animate = componentAnimated;
-        reactor.reactions[0].animateBack = !componentAnimated;
-        numberPrecision = 12;
-        ASSERT_TRUE(reactor.save("vReactor", ""));
-        numberPrecision = 3;
-
+TEST_F(VreactorTest, SessionFormRoundTripsWithoutRepairs) {
+    // The animated parameter once on a component, once on a backward rate constant.
+    const std::string variants[] = {sample,
+                                    replaced(replaced(sample, "animate=true|", ""), "Geometry=-3|",
+                                             "Geometry=-3|animate B=true|")};
+    for (const std::string& text : variants) {
         Vreactor read;
-        read.lines = reactor.lines;
+        for (size_t from = 0, to; (to = text.find('|', from)) != std::string::npos; from = to + 1)
+            read.lines.add(text.substr(from, to - from));
         ASSERT_TRUE(read.load("vReactor", ""));
-        read.receive(sessionReplaced);
-        expectSameStored(reactor, read);
         const RepairReport report = read.repair();
         EXPECT_FALSE(report.refused());
         EXPECT_EQ(report.repairs, 0);
-        expectSameStored(reactor, read);
-
-        // Keys written only when true, and the shortcut's values not at all.
-        EXPECT_EQ(occurrences(reactor.lines, "as x="), 1);
-        EXPECT_EQ(occurrences(reactor.lines, "animate="), componentAnimated ? 1 : 0);
-        EXPECT_EQ(occurrences(reactor.lines, "animate B="), componentAnimated ? 0 : 1);
-        EXPECT_EQ(occurrences(reactor.lines, "initial concentration="), 2);
+        ASSERT_TRUE(read.save("vReactor", ""));
+        std::string saved;
+        for (const std::string& line : read.lines)
+            saved += line.substr(line.find_first_not_of(' ')) + "|";
+        EXPECT_EQ(saved, text);
+        read.receive(sessionReplaced);
+        EXPECT_EQ(read.components[1].color, 0x123456);
     }
-}
-
-TEST_F(VreactorTest, SessionFormKeepsItsKeyOrder) {
-    reactor.useGrid = false;
-    component({1, 2});
-    reaction({3, 4});
-    connect(0, 0, -1);
-    ASSERT_TRUE(reactor.save("vReactor", ""));
-    std::string text;
-    for (const std::string& line : reactor.lines)
-        text += line.substr(line.find_first_not_of(' ')) + "|";
-    EXPECT_EQ(text, "<vReactor>|use grid=false|show grid=false|<component>|name=A|shortcut=false|"
-                    "initial concentration=1|constant=false|weight=1|color=16777215|monitor=true|"
-                    "<pos>|x=1|y=2|</pos>|</component>|<reaction>|active=true|active back=false|"
-                    "rate constant=1|rate constant back=1|<reactant>|index=0|order=1|port=-1|"
-                    "align=false|</reactant>|Geometry=-1|<pos>|x=3|y=4|</pos>|</reaction>|"
-                    "</vReactor>|");
-}
-
-TEST_F(VreactorTest, ReloadGivesShortcutsTheColourOfTheirComponent) {
-    buildSample();
-    ASSERT_TRUE(reactor.save("vReactor", ""));
-    Vreactor read;
-    read.lines = reactor.lines;
-    ASSERT_TRUE(read.load("vReactor", ""));
-    EXPECT_EQ(read.components[1].color, 0); // not stored
-    read.receive(sessionReplaced);
-    EXPECT_EQ(read.components[1].color, 0x123456);
 }
 
 TEST_F(VreactorTest, LayoutFollowsTheEventsThatChangeTheDrawing) {
@@ -176,9 +89,7 @@ TEST_F(VreactorTest, LookupsBySideAndName) {
     EXPECT_TRUE(reactor.isOnSide(r, "A", -1)); // through the shortcut
     EXPECT_FALSE(reactor.isOnSide(r, "A", 1));
 
-    EXPECT_EQ(reactor.uniqueComponent(1).name, "B");
     EXPECT_EQ(reactor.uniqueIndexOf("B"), 1);
-    EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(&reactor.uniqueComponent(2), &reactor.components[0]);
     EXPECT_EQ(reactor.uniqueIndexOf("C"), -1);
     EXPECT_EQ(messages.messages,
@@ -189,7 +100,6 @@ TEST_F(VreactorTest, LookupsBySideAndName) {
     reactor.toggleAsX(0);
     EXPECT_EQ(reactor.asXIndex(), 0);
     EXPECT_FALSE(reactor.components[2].asX);
-
     reactor.components[2].selected = true;
     EXPECT_TRUE(reactor.firstSelectedComponent());
     EXPECT_EQ(reactor.components.cursor, 2);
@@ -229,12 +139,8 @@ TEST_F(VreactorTest, NameCheck) {
         EXPECT_EQ(reactor.checkName(name), expected) << name;
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(VreactorTest, PuttingACopyInPlaceKeepsTheLiveSystemWired) {
-    buildSample();
+    component({10, 10});
     Vreactor copy(reactor);
     EXPECT_EQ(copy.measurer.get(), &measurer);
     Vreactor blank;

@@ -12,38 +12,21 @@ namespace {
 
 using VreactorEditingTest = ReactorFixture;
 
-std::vector<std::string> names(const Vreactor& reactor) {
-    std::vector<std::string> result;
-    for (const Vcomponent& c : reactor.components)
-        result.push_back(c.name);
-    return result;
-}
+using Names = std::vector<std::string>;
 
-// The names of the components the entries of a reaction refer to, with sides.
-std::vector<std::string> entries(const Vreactor& reactor, int reaction) {
-    std::vector<std::string> result;
-    for (const Reactant& r : reactor.reactions[reaction].reactants)
-        result.push_back(reactor.components[r.index].name + (r.port < 0 ? "-" : "+") +
-                         std::to_string(r.order));
-    return result;
-}
-
-TEST_F(VreactorEditingTest, NewComponentsTakeNameColourConcentrationAndGridPoint) {
+// The first component starts at concentration 1, the others at 0.
+TEST_F(VreactorEditingTest, NewComponentsTakeConcentrationAndGridPointAndStayOnTheDrawing) {
     ASSERT_TRUE(reactor.addComponent({30, 80}));
     ASSERT_TRUE(reactor.addComponent({200, 300}));
+    reactor.addComponent({-70, 99999});
+    EXPECT_EQ(log.events, (std::vector<int>{systemChanged, systemChanged, systemChanged}));
     const Vcomponent &a = reactor.components[0], &b = reactor.components[1];
-    EXPECT_EQ(a.name, "A");
     EXPECT_EQ(a.initialConcentration, 1);
-    EXPECT_EQ(a.color, 0xFFFFFF);
-    EXPECT_EQ(a.pos, (Poi{56, 56}));
-    EXPECT_EQ(b.name, "B");
     EXPECT_EQ(b.initialConcentration, 0);
-    EXPECT_EQ(b.color, 0x48F8F8);
+    EXPECT_EQ(a.pos, (Poi{56, 56}));
     EXPECT_EQ(b.pos, (Poi{224, 280}));
-    EXPECT_EQ(log.events, (std::vector<int>{systemChanged, systemChanged}));
-    EXPECT_EQ(a.label, "1");            // laid out on its own broadcast
-    reactor.addComponent({-70, 99999}); // kept on the drawing
     EXPECT_EQ(reactor.components[2].pos, (Poi{0, Vreactor::maxY}));
+    EXPECT_EQ(a.label, "1"); // laid out on its own broadcast
 }
 
 TEST_F(VreactorEditingTest, NamesAfterZDoubleTheLetterAndReuseFreedNames) {
@@ -97,15 +80,11 @@ TEST_F(VreactorEditingTest, ConnectionsRefusedByNameSideAndOrderSum) {
     const int a = component({100, 100}), b = component({300, 100});
     const int aShortcut = shortcutOf(a, {100, 300});
     const int r = reaction({200, 200});
-
     reactor.setConnectSource(aShortcut);
     EXPECT_TRUE(reactor.components[a].destination);
     EXPECT_FALSE(reactor.components[aShortcut].destination);
-    EXPECT_TRUE(reactor.reactions[r].canTakeReactant);
     EXPECT_TRUE(reactor.connect(r, 1, -1));
-    EXPECT_EQ(reactor.connectSource, -1);
     EXPECT_FALSE(reactor.components[a].destination);
-    EXPECT_FALSE(reactor.reactions[r].canTakeProduct);
 
     // A is on the left through its shortcut: the component itself is refused
     // there but may join the right side.
@@ -115,12 +94,11 @@ TEST_F(VreactorEditingTest, ConnectionsRefusedByNameSideAndOrderSum) {
     EXPECT_FALSE(reactor.connect(r, 1, -1));
     EXPECT_EQ(reactor.connectSource, -1);
     EXPECT_TRUE(connect(a, r, 1));
-
     EXPECT_FALSE(connect(b, r, -1, 100)); // 1 + 100 on the left
     EXPECT_TRUE(connect(b, r, -1, 99));
     EXPECT_FALSE(connect(b, r, 1, 0)); // no order below 1
     EXPECT_FALSE(connect(b, r, 0, 1)); // no side 0
-    EXPECT_EQ(entries(reactor, r), (std::vector<std::string>{"A-1", "A+1", "B-99"}));
+    EXPECT_EQ(entries(r), (Names{"A-1", "A+1", "B-99"}));
 
     settings.showDestinations = false;
     reactor.setConnectSource(b);
@@ -132,8 +110,6 @@ TEST_F(VreactorEditingTest, OneToOneReaction) {
     const int a = component({100, 100}), b = component({301, 200});
     reactor.setConnectSource(a);
     EXPECT_FALSE(reactor.connectComponents(a));
-    EXPECT_EQ(reactor.reactions.count(), 0);
-
     log.events.clear();
     reactor.setConnectSource(a);
     ASSERT_TRUE(reactor.connectComponents(b));
@@ -144,7 +120,7 @@ TEST_F(VreactorEditingTest, OneToOneReaction) {
     EXPECT_TRUE(reactor.useGrid);
     EXPECT_TRUE(eventRegistry().notificationsEnabled);
     EXPECT_EQ(r.geometry, Vreaction::aligned);
-    EXPECT_EQ(entries(reactor, 0), (std::vector<std::string>{"A-1", "B+1"}));
+    EXPECT_EQ(entries(0), (Names{"A-1", "B+1"}));
     EXPECT_TRUE(r.reactants[0].align && r.reactants[1].align);
     EXPECT_EQ(reactor.connectSource, -1);
 
@@ -174,18 +150,18 @@ TEST_F(VreactorEditingTest, DeletingComponentsShiftsEntryIndices) {
     connect(a, r2, 1);
 
     reactor.deleteComponent(a); // takes its shortcut and their entries along
-    EXPECT_EQ(names(reactor), (std::vector<std::string>{"B", "C", "B"}));
-    EXPECT_EQ(entries(reactor, r1), (std::vector<std::string>{"C+1", "B+2"}));
-    EXPECT_EQ(entries(reactor, r2), (std::vector<std::string>{"B-1", "C+3"}));
+    EXPECT_EQ(objectNames(), (Names{"B", "C", "B'"}));
+    EXPECT_EQ(entries(r1), (Names{"C+1", "B+2"}));
+    EXPECT_EQ(entries(r2), (Names{"B-1", "C+3"}));
 
     reactor.deleteComponent(2); // the shortcut of B only
-    EXPECT_EQ(names(reactor), (std::vector<std::string>{"B", "C"}));
-    EXPECT_EQ(entries(reactor, r1), (std::vector<std::string>{"C+1"}));
-    EXPECT_EQ(entries(reactor, r2), (std::vector<std::string>{"B-1", "C+3"}));
+    EXPECT_EQ(objectNames(), (Names{"B", "C"}));
+    EXPECT_EQ(entries(r1), (Names{"C+1"}));
+    EXPECT_EQ(entries(r2), (Names{"B-1", "C+3"}));
     EXPECT_EQ(reactor.reactions[r2].reactants[1].index, 1);
 
     reactor.deleteReactant(r2, 0);
-    EXPECT_EQ(entries(reactor, r2), (std::vector<std::string>{"C+3"}));
+    EXPECT_EQ(entries(r2), (Names{"C+3"}));
 }
 
 TEST_F(VreactorEditingTest, DeleteSelectedBroadcastsOnce) {
@@ -209,8 +185,8 @@ TEST_F(VreactorEditingTest, DeleteSelectedBroadcastsOnce) {
     log.events.clear();
     reactor.deleteSelected(false);
     EXPECT_EQ(log.events, (std::vector<int>{systemChanged}));
-    EXPECT_EQ(names(reactor), (std::vector<std::string>{"A", "C"}));
-    EXPECT_EQ(entries(reactor, 0), (std::vector<std::string>{"A-1", "C-1"}));
+    EXPECT_EQ(objectNames(), (Names{"A", "C"}));
+    EXPECT_EQ(entries(0), (Names{"A-1", "C-1"}));
 }
 
 TEST_F(VreactorEditingTest, SwapSideExchangesAComponentOnBothSides) {
@@ -221,7 +197,7 @@ TEST_F(VreactorEditingTest, SwapSideExchangesAComponentOnBothSides) {
     connect(b, r, -1);
     connect(aShortcut, r, 1, 3);
     EXPECT_TRUE(reactor.swapSide(r, 2));
-    EXPECT_EQ(entries(reactor, r), (std::vector<std::string>{"A+2", "B-1", "A-3"}));
+    EXPECT_EQ(entries(r), (Names{"A+2", "B-1", "A-3"}));
 
     // B (99) joining the 60 of A on the right would exceed 100.
     reactor.reactions[r].reactants[0].order = 60;
@@ -229,7 +205,7 @@ TEST_F(VreactorEditingTest, SwapSideExchangesAComponentOnBothSides) {
     reactor.reactions[r].reactants[2].order = 1;
     reactor.reactions[r].reactants.remove(2);
     EXPECT_FALSE(reactor.swapSide(r, 1));
-    EXPECT_EQ(entries(reactor, r), (std::vector<std::string>{"A+60", "B-99"}));
+    EXPECT_EQ(entries(r), (Names{"A+60", "B-99"}));
     EXPECT_FALSE(reactor.swapSide(r, 5));
 }
 
@@ -259,7 +235,7 @@ TEST_F(VreactorEditingTest, MovesStayOnThePlaneOrDoNotHappen) {
     EXPECT_EQ(reactor.components[a].namePos, (Poi{50, -20})); // laid out
 }
 
-TEST_F(VreactorEditingTest, BulkSettingsOfTheSelection) {
+TEST_F(VreactorEditingTest, BulkSettingsOfTheSelectionStayInRange) {
     const int a = component({100, 100}), b = component({200, 200});
     const int r = reaction({100, 300}), other = reaction({500, 500});
     reactor.regionStart = {200, 300}; // corners in either order, edges inclusive
@@ -281,7 +257,6 @@ TEST_F(VreactorEditingTest, BulkSettingsOfTheSelection) {
 
     reactor.components[b].selected = true;
     reactor.defineConcentrationsByResult({0.75});
-    EXPECT_EQ(reactor.components[a].initialConcentration, 0.75);
     EXPECT_EQ(reactor.components[b].initialConcentration, 0); // past the end
     reactor.defineConcentrationsByResult({INFINITY, 0.5});
     EXPECT_EQ(reactor.components[a].initialConcentration, 0.75);
@@ -290,25 +265,20 @@ TEST_F(VreactorEditingTest, BulkSettingsOfTheSelection) {
     reactor.setGeometry(Vreaction::adaptive);
     reactor.setGeometry(4);
     EXPECT_EQ(reactor.reactions[r].geometry, Vreaction::adaptive);
-    EXPECT_EQ(reactor.reactions[other].geometry, Vreaction::movableHorizontal);
     const bool modes[][2] = {{true, false}, {false, true}, {true, true}, {false, false}};
     for (int mode = 0; mode < 4; ++mode) {
         reactor.setMode(r, mode);
         EXPECT_EQ(reactor.reactions[r].active, modes[mode][0]);
         EXPECT_EQ(reactor.reactions[r].activeBack, modes[mode][1]);
     }
-
     reactor.reactions[r].switchesBack.add(ReactionSwitch());
     reactor.reactions[other].switches.add(ReactionSwitch());
     log.events.clear();
     reactor.deleteReactionSwitchesOfSelected();
-    EXPECT_EQ(log.events, (std::vector<int>{systemChanged}));
     EXPECT_TRUE(reactor.reactions[r].switchesBack.empty());
     EXPECT_EQ(reactor.reactions[other].switches.count(), 1);
-    EXPECT_TRUE(reactor.nothingSelected());
-    reactor.deselectAll();
-    EXPECT_EQ(log.events.size(), 1u); // nothing was selected
-
+    reactor.deselectAll(); // nothing was selected any more
+    EXPECT_EQ(log.events, (std::vector<int>{systemChanged}));
     reactor.snapToGrid(true);
     EXPECT_EQ(reactor.components[b].pos, (Poi{224, 224}));
 }
@@ -316,13 +286,11 @@ TEST_F(VreactorEditingTest, BulkSettingsOfTheSelection) {
 TEST_F(VreactorEditingTest, ShortcutsAndRenaming) {
     const int a = component({10, 10});
     reactor.components[a].initialConcentration = 5;
-    reactor.components[a].animate = true;
-    reactor.components[a].selected = true;
+    reactor.components[a].animate = reactor.components[a].selected = true;
     log.events.clear();
-    const int s = shortcutOf(a, {0, 0});
-    EXPECT_EQ(log.events, (std::vector<int>{drawingChanged}));
     reactor.createShortcut(a);
-    const Vcomponent& copy = reactor.components[reactor.components.last()];
+    EXPECT_EQ(log.events, (std::vector<int>{drawingChanged}));
+    const Vcomponent& copy = reactor.components[1];
     EXPECT_TRUE(copy.shortcut);
     EXPECT_EQ(copy.pos, (Poi{40, 40}));
     EXPECT_EQ(copy.color, reactor.components[a].color);
@@ -335,9 +303,8 @@ TEST_F(VreactorEditingTest, ShortcutsAndRenaming) {
     EXPECT_FALSE(reactor.renameComponent("Q", "R"));
     log.events.clear();
     EXPECT_TRUE(reactor.renameComponent("A", "Fe"));
-    EXPECT_EQ(names(reactor), (std::vector<std::string>{"Fe", "Fe", "Fe", "B"}));
+    EXPECT_EQ(objectNames(), (Names{"Fe", "Fe'", "B"}));
     EXPECT_EQ(log.events, (std::vector<int>{namesChanged}));
-    EXPECT_EQ(reactor.components[s].name, "Fe");
 }
 
 } // namespace

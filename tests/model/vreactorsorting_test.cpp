@@ -9,27 +9,17 @@
 
 namespace {
 
-using VreactorSortingTest = ReactorFixture;
+using Names = std::vector<std::string>;
 
-// Each reaction as its entries' component names with side and order.
-std::vector<std::string> species(const Vreactor& reactor) {
-    std::vector<std::string> result;
-    for (const Vreaction& reaction : reactor.reactions) {
-        std::string text;
-        for (const Reactant& r : reaction.reactants)
-            text += reactor.components[r.index].name + (r.port < 0 ? "-" : "+") +
-                    std::to_string(r.order) + " ";
-        result.push_back(text);
+class VreactorSortingTest : public ReactorFixture {
+protected:
+    std::vector<Names> species() const {
+        std::vector<Names> result;
+        for (int r = 0; r < reactor.reactions.count(); ++r)
+            result.push_back(entries(r));
+        return result;
     }
-    return result;
-}
-
-std::vector<std::string> objectNames(const Vreactor& reactor) {
-    std::vector<std::string> result;
-    for (const Vcomponent& c : reactor.components)
-        result.push_back(c.name + (c.shortcut ? "'" : ""));
-    return result;
-}
+};
 
 TEST_F(VreactorSortingTest, ExchangingReactionsSwapsAllTheirData) {
     const int a = component({56, 56}), b = component({168, 56});
@@ -40,11 +30,11 @@ TEST_F(VreactorSortingTest, ExchangingReactionsSwapsAllTheirData) {
     connect(a, r2, 1);
     reactor.reactions[r2].rateConstant = 7;
     reactor.reactions[r2].activeBack = true;
-    const Vreactor before = reactor;
+    const std::vector<Names> before = species();
     log.events.clear();
 
     EXPECT_TRUE(reactor.exchangeReactions(r1, r2));
-    EXPECT_EQ(species(reactor), (std::vector<std::string>{"B-2 A+1 ", "A-1 B+1 "}));
+    EXPECT_EQ(species(), (std::vector<Names>{{"B-2", "A+1"}, {"A-1", "B+1"}}));
     EXPECT_EQ(reactor.reactions[0].rateConstant, 7);
     EXPECT_TRUE(reactor.reactions[0].activeBack);
     EXPECT_EQ(reactor.reactions[0].pos, (Poi{112, 112}));
@@ -53,9 +43,9 @@ TEST_F(VreactorSortingTest, ExchangingReactionsSwapsAllTheirData) {
     for (auto [i, j] : {std::pair{0, 2}, std::pair{-1, 0}, std::pair{1, 5}})
         EXPECT_FALSE(reactor.exchangeReactions(i, j)) << i << "," << j;
     EXPECT_TRUE(reactor.exchangeReactions(1, 0));
-    EXPECT_EQ(species(reactor), species(before));
+    EXPECT_EQ(species(), before);
     EXPECT_TRUE(reactor.exchangeReactions(1, 1));
-    EXPECT_EQ(species(reactor), species(before));
+    EXPECT_EQ(species(), before);
 }
 
 TEST_F(VreactorSortingTest, ExchangingComponentsKeepsEveryReactionsSpecies) {
@@ -74,28 +64,28 @@ TEST_F(VreactorSortingTest, ExchangingComponentsKeepsEveryReactionsSpecies) {
     connect(b, r3, 1);
     reactor.components[c].initialConcentration = 3;
     reactor.components[c].constant = true;
-    const std::vector<std::string> kept = species(reactor);
+    const std::vector<Names> kept = species();
     const Poi posA = reactor.components[a].pos, posC = reactor.components[c].pos;
 
     // Unique components 0 (A) and 2 (C): list positions 0 and 3.
     EXPECT_TRUE(reactor.exchangeComponents(0, 2));
-    EXPECT_EQ(objectNames(reactor), (std::vector<std::string>{"C", "B", "A'", "A", "B'"}));
-    EXPECT_EQ(species(reactor), kept);
+    EXPECT_EQ(objectNames(), (Names{"C", "B", "A'", "A", "B'"}));
+    EXPECT_EQ(species(), kept);
     EXPECT_EQ(reactor.uniqueComponent(0).initialConcentration, 3);
     EXPECT_TRUE(reactor.uniqueComponent(0).constant);
     EXPECT_EQ(reactor.components[0].pos, posC);
     EXPECT_EQ(reactor.components[3].pos, posA);
 
     EXPECT_TRUE(reactor.exchangeComponents(1, 0));
-    EXPECT_EQ(objectNames(reactor), (std::vector<std::string>{"B", "C", "A'", "A", "B'"}));
-    EXPECT_EQ(species(reactor), kept);
+    EXPECT_EQ(objectNames(), (Names{"B", "C", "A'", "A", "B'"}));
+    EXPECT_EQ(species(), kept);
 
-    const std::vector<std::string> names = objectNames(reactor);
+    const Names names = objectNames();
     for (auto [u, v] : {std::pair{0, 3}, std::pair{-1, 1}, std::pair{2, 99}})
         EXPECT_FALSE(reactor.exchangeComponents(u, v)) << u << "," << v;
     EXPECT_TRUE(reactor.exchangeComponents(2, 2));
-    EXPECT_EQ(objectNames(reactor), names);
-    EXPECT_EQ(species(reactor), kept);
+    EXPECT_EQ(objectNames(), names);
+    EXPECT_EQ(species(), kept);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "session/history.h"
 
+#include "support/lines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,22 +36,22 @@ protected:
         session.text = label;
         history.record(session, label, merge);
     }
-    void startNew(int levels = maxHistoryLevels) {
+    // A new session with the edits a, b, c, d.
+    void startNew(int levels = maxHistoryLevels, bool edits = true) {
         history.setLevels(levels);
         history.clear();
         session.modified = false;
         edit("[New session]");
+        for (const char* label : {"a", "b", "c", "d"})
+            if (edits) edit(label);
     }
-    Labels labels() const {
-        const Text_ all = history.levelLabels();
-        return {all.begin(), all.end()};
-    }
+    Labels labels() const { return linesOf(history.levelLabels()); }
 };
 
 TEST_F(HistoryTest, KeepsTheNewestHundredStatesAndNoMoreInMemory) {
     const int before = Doc::live;
     startNew();
-    for (int i = 1; i <= 150; ++i)
+    for (int i = 5; i <= 150; ++i)
         edit("e" + std::to_string(i));
     EXPECT_EQ(Doc::live - before, maxHistoryLevels);
     ASSERT_EQ(history.count(), 100);
@@ -62,16 +64,14 @@ TEST_F(HistoryTest, KeepsTheNewestHundredStatesAndNoMoreInMemory) {
 }
 
 TEST_F(HistoryTest, MergingEditsOfTheSameLabel) {
-    const std::string time = "Change simulation time", step = "Change time step";
+    const std::string t = "Change simulation time", s = "Change time step";
     const std::vector<std::pair<std::vector<std::pair<std::string, bool>>, Labels>> cases = {
-        {{{time, true}, {time, true}, {time, true}, {time, true}, {time, true}}, {time}},
-        {{{time, true}, {step, true}, {time, true}}, {time, step, time}},
-        {{{time, false}, {time, false}}, {time, time}},
-        {{{time, false}, {time, true}}, {time}},
+        {{{t, true}, {t, true}, {t, true}}, {t}}, {{{t, true}, {s, true}, {t, true}}, {t, s, t}},
+        {{{t, false}, {t, false}}, {t, t}},       {{{t, false}, {t, true}}, {t}},
         {{{"[New session]", true}}, {}},
     };
     for (const auto& [edits, expected] : cases) {
-        startNew();
+        startNew(maxHistoryLevels, false);
         for (const auto& [label, merge] : edits)
             edit(label, merge);
         Labels all{"[New session]"};
@@ -84,22 +84,19 @@ TEST_F(HistoryTest, MergingEditsOfTheSameLabel) {
 TEST_F(HistoryTest, AnEditAfterUndoDropsTheRedoBranch) {
     for (bool merge : {false, true}) {
         startNew();
-        for (const char* label : {"a", "b", "c"})
-            edit(label, merge);
-        history.undo();
-        history.undo();
-        EXPECT_EQ(session.text, "a");
+        history.goTo(2);
+        EXPECT_EQ(session.text, "b");
         // A merged edit of the current state's label replaces that state.
-        edit("a", merge);
+        edit("b", merge);
         const Labels expected =
-            merge ? Labels{"[New session]", "a"} : Labels{"[New session]", "a", "a"};
+            merge ? Labels{"[New session]", "a", "b"} : Labels{"[New session]", "a", "b", "b"};
         EXPECT_EQ(labels(), expected);
         EXPECT_FALSE(history.redo());
     }
 }
 
 TEST_F(HistoryTest, CaptionsNameTheEditUndoneAndTheEditRedone) {
-    startNew();
+    startNew(maxHistoryLevels, false);
     edit("Change rate constant");
     edit("Add reaction");
     const std::vector<std::pair<int, Labels>> steps = {
@@ -116,18 +113,13 @@ TEST_F(HistoryTest, CaptionsNameTheEditUndoneAndTheEditRedone) {
     }
     EXPECT_EQ(restores, 4);
     EXPECT_FALSE(history.goTo(3));
-    EXPECT_TRUE(history.goTo(0));
-    EXPECT_EQ(session.text, "[New session]");
 }
 
 TEST_F(HistoryTest, EachStateKeepsTheModifiedFlagFromBeforeItsEdit) {
-    startNew();
-    EXPECT_FALSE(session.modified);
+    startNew(maxHistoryLevels, false);
     edit("a");
     EXPECT_TRUE(session.modified);
-    edit("b");
     EXPECT_FALSE(history.states[1].modified);
-    EXPECT_TRUE(history.states[2].modified);
     history.goTo(0);
     EXPECT_FALSE(session.modified);
 }
@@ -136,28 +128,18 @@ TEST_F(HistoryTest, FewerLevelsDropTheOldestStates) {
     // levels asked, levels kept, then states left and current index, from
     // five states with the current index at 2.
     const std::vector<std::vector<int>> cases = {
-        {3, 3, 3, 0},
-        {2, 2, 2, -1},
-        {-7, 0, 0, -1},
-        {250, 100, 5, 2},
-    };
+        {3, 3, 3, 0}, {2, 2, 2, -1}, {-7, 0, 0, -1}, {250, 100, 5, 2}};
     for (const auto& c : cases) {
         startNew();
-        for (const char* label : {"a", "b", "c", "d"})
-            edit(label);
         history.goTo(2);
         history.setLevels(c[0]);
         EXPECT_EQ((std::vector<int>{c[0], history.maxLevels(), history.count(), history.current()}),
                   c);
     }
-    // Without levels only the current state is kept.
-    startNew(0);
-    edit("f");
-    EXPECT_EQ(labels(), Labels{"f"});
     startNew(3);
-    for (const char* label : {"a", "b", "c", "d"})
-        edit(label);
     EXPECT_EQ(labels(), (Labels{"b", "c", "d"}));
+    startNew(0); // only the current state
+    EXPECT_EQ(labels(), Labels{"d"});
 }
 
 } // namespace

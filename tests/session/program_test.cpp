@@ -13,11 +13,8 @@
 
 namespace {
 
-struct Recorder : EventReceiver {
-    Recorder(std::string tag, std::vector<std::string>& sink) : name(std::move(tag)), log(sink) {}
-    void receive(int event) override { log.push_back(name + std::to_string(event)); }
-    std::string name;
-    std::vector<std::string>& log;
+struct Window : EventReceiver {
+    void receive(int) override {}
 };
 
 class ProgramTest : public ::testing::Test {
@@ -28,19 +25,13 @@ protected:
 };
 
 TEST_F(ProgramTest, ReceiversAreCalledInDeliveryOrder) {
-    std::vector<std::string> log;
-    Recorder reactionWindow("reactions", log), animationWindow("animation", log),
-        mainWindow("main", log);
+    Window reactionWindow, animationWindow, mainWindow;
     program.registerReceivers(&reactionWindow, &animationWindow, &mainWindow);
     const Llist<EventReceiver*>& r = eventRegistry().receivers;
-    ASSERT_EQ(r.count(), 7);
-    EXPECT_EQ(r[0], &program.vReactor);
-    EXPECT_EQ(r[1], &reactionWindow);
-    EXPECT_EQ(r[2], &program.calculation);
-    EXPECT_EQ(r[3], &program.weightedObservation);
-    EXPECT_EQ(r[4], &program.animation);
-    EXPECT_EQ(r[5], &animationWindow);
-    EXPECT_EQ(r[6], &mainWindow);
+    EXPECT_EQ((std::vector<EventReceiver*>(r.begin(), r.end())),
+              (std::vector<EventReceiver*>{&program.vReactor, &reactionWindow, &program.calculation,
+                                           &program.weightedObservation, &program.animation,
+                                           &animationWindow, &mainWindow}));
 }
 
 TEST_F(ProgramTest, EditsRecomputeAndUndoRestoresEverything) {
@@ -103,23 +94,6 @@ TEST_F(ProgramTest, OpeningReplacesTheSessionOnlyWhenTheFileIsGood) {
     ASSERT_TRUE(program.saveSession(program.lastRunFile()));
     EXPECT_TRUE(program.openSession(""));
     EXPECT_EQ(program.session.fileName, program.lastRunFile());
-}
-
-TEST_F(ProgramTest, HistoryLevelsHoldNoArrowShapes) {
-    program.newSession();
-    const int a = addComponent(program.vReactor, "A", 1);
-    const int b = addComponent(program.vReactor, "B", 0);
-    program.vReactor.components[b].pos = {1500, 1000};
-    addReaction(program.vReactor, {{a, 1, -1}, {b, 1, +1}}, 1);
-    broadcast(systemChanged);
-    ASSERT_GT(program.vReactor.reactions[0].branches[1].count(), 100);
-    for (int i = 0; i < 150; ++i)
-        program.pushUndo("Edit", false);
-    EXPECT_EQ(program.history.count(), 100);
-    for (const ReactorSession& state : program.history.states)
-        EXPECT_EQ(state.vReactor.reactions[0].branches.count(), 0);
-    EXPECT_GT(program.vReactor.reactions[0].branches[1].count(), 100)
-        << "the live system keeps them";
 }
 
 TEST(ProgramWithoutDirectory, ReadsAndWritesNoFiles) {

@@ -2,6 +2,7 @@
 
 #include "foundation/numberformat.h"
 #include "session/program.h"
+#include "support/lines.h"
 #include "support/tempdir.h"
 #include "support/testsystem.h"
 
@@ -10,10 +11,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> linesOf(const Text_& text) {
-    return {text.begin(), text.end()};
-}
 
 // A -> B with k = 1 over two steps of 0.001: three stored points.
 class ReactorExportTest : public ::testing::Test {

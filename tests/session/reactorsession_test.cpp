@@ -27,6 +27,7 @@ ReactorSession sampleSession() {
     r.pos = {112, 56};
     s.weightedObservation.active = true;
     s.weightedObservation.globalFactor = -0.5;
+    s.weightedObservation.differential = true;
     s.kineticsView.logY = true;
     s.kineticsView.timeStripes = 12;
     s.animation.period = 25;
@@ -34,7 +35,9 @@ ReactorSession sampleSession() {
     return s;
 }
 
-TEST(ReactorSession, SavedAndOpenedEqualInAllFiveSections) {
+// Every section holds values that differ from their defaults: a value that is
+// not read back changes the file saved again.
+TEST(ReactorSession, SavedAndOpenedGiveTheSameFileWithTheFiveSectionsInOrder) {
     TempDir dir;
     RecordingMessageSink messages;
     ReactorSession written = sampleSession();
@@ -42,38 +45,29 @@ TEST(ReactorSession, SavedAndOpenedEqualInAllFiveSections) {
     EXPECT_EQ(numberPrecision, 3);
     EXPECT_TRUE(written.named);
     EXPECT_FALSE(written.modified);
+    const std::string bytes = readFileBytes(dir.file("s.vsn"));
+    // The sections in file order, with the keys of those that hold few.
+    size_t at = 0;
+    for (
+        const char* section :
+        {"<Velumbra Session>\r\n     <reactor>\r\n          time resolution=2.5e-3\r\n"
+         "          simulation time=42.5\r\n     </reactor>\r\n     <vReactor>\r\n",
+         "\n     <weighted observation>\r\n          active=true\r\n          differential=true\r\n"
+         "          global factor=-0.5\r\n     </weighted observation>\r\n     <kinetics view>\r\n",
+         "\n     <animation>\r\n          from=0.5\r\n          to=2\r\n          period=25\r\n"
+         "          motion=1\r\n     </animation>\r\n</Velumbra Session>\r\n"}) {
+        at = bytes.find(section, at);
+        ASSERT_NE(at, std::string::npos) << section;
+    }
+    EXPECT_NE(bytes.find("initial concentration=0.3333333333333\r\n"), std::string::npos);
 
     ReactorSession read;
     ASSERT_TRUE(read.open(dir.file("s.vsn")));
     EXPECT_EQ(read.fileName, dir.file("s.vsn"));
-    EXPECT_EQ(read.reactor.timeResolution, 0.0025);
-    EXPECT_EQ(read.reactor.simulationTime, 42.5);
-    ASSERT_EQ(read.vReactor.components.count(), 3);
-    EXPECT_NEAR(read.vReactor.components[0].initialConcentration, 1.0 / 3.0, 1e-12);
-    EXPECT_TRUE(read.vReactor.components[0].asX);
-    EXPECT_TRUE(read.vReactor.components[1].constant);
-    EXPECT_EQ(read.vReactor.components[1].weight, 2.5);
-    EXPECT_TRUE(read.vReactor.components[2].shortcut);
-    ASSERT_EQ(read.vReactor.reactions.count(), 1);
-    const Vreaction& r = read.vReactor.reactions[0];
-    EXPECT_EQ(r.rateConstantBack, 3e-7);
-    EXPECT_EQ(r.switchesBack.count(), 2);
-    EXPECT_TRUE(r.animateBack);
-    EXPECT_EQ(r.reactants, written.vReactor.reactions[0].reactants);
-    EXPECT_EQ(r.pos, (Poi{112, 56}));
-    EXPECT_FALSE(read.vReactor.useGrid);
-    EXPECT_TRUE(read.weightedObservation.active);
-    EXPECT_EQ(read.weightedObservation.globalFactor, -0.5);
-    EXPECT_EQ(read.kineticsView, written.kineticsView);
-    EXPECT_EQ(read.animation.period, 25);
-    EXPECT_EQ(read.animation.motion, Animation::down);
-    // The copy's animation belongs to the copy.
-    ReactorSession copy = read;
-    EXPECT_EQ(copy.animation.system.get(), &copy.vReactor);
-
-    // Saving what was read gives the same file.
     ASSERT_TRUE(read.save(dir.file("again.vsn"), 3));
-    EXPECT_EQ(readFileBytes(dir.file("again.vsn")), readFileBytes(dir.file("s.vsn")));
+    EXPECT_EQ(readFileBytes(dir.file("again.vsn")), bytes);
+    ReactorSession copy = read; // its animation belongs to the copy
+    EXPECT_EQ(copy.animation.system.get(), &copy.vReactor);
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -125,6 +119,7 @@ TEST(ReactorSession, CaptureLeavesResultsAndShapesBehind) {
                            live.animation};
     stored.capture(current);
     EXPECT_EQ(stored.vReactor.reactions[0].branches.count(), 0);
+    EXPECT_GT(live.vReactor.reactions[0].branches.count(), 0); // the live system keeps them
     EXPECT_EQ(stored.weightedObservation.values.count(), 0);
     EXPECT_EQ(stored.reactor.simulationTime, 42.5);
     EXPECT_EQ(stored.animation.period, 25);

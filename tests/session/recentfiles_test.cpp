@@ -1,13 +1,12 @@
 #include "session/recentfiles.h"
 
 #include "session/programfiles.h"
+#include "support/filesizelimit.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -64,16 +63,9 @@ TEST_F(RecentFilesTest, AFailedSaveLeavesThePreviousFile) {
     RecentFiles recent(config());
     recent.add("/first.vsn");
     const std::string before = readFileBytes(config());
-    // A file size limit cuts the write short.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    FileSizeLimit limit(1024); // cuts the write short
+    ASSERT_TRUE(limit.ok);
     const bool added = recent.add("/" + std::string(4000, 'n'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(added);
     EXPECT_EQ(readFileBytes(config()), before);
 }

@@ -2,7 +2,8 @@
 
 #include "foundation/tickclock.h"
 
-// A clock that moves only when the test moves it.
+// A clock that moves only when the test moves it, or by `stepPerReading`
+// every time it is read, so that timed slices of work end.
 class ManualTickClock : public TickClock {
 public:
     ManualTickClock() : previous_(installTickClock(this)) {}
@@ -10,9 +11,10 @@ public:
     ManualTickClock(const ManualTickClock&) = delete;
     ManualTickClock& operator=(const ManualTickClock&) = delete;
 
-    std::int64_t milliseconds() override { return now; }
+    std::int64_t milliseconds() override { return now += stepPerReading; }
 
     std::int64_t now = 0;
+    std::int64_t stepPerReading = 0;
 
 private:
     TickClock* previous_;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 // Records the events broadcast while it is registered.
@@ -55,6 +56,21 @@ protected:
     bool connect(int source, int reaction, int side, int order = 1) {
         reactor.setConnectSource(source);
         return reactor.connect(reaction, order, side);
+    }
+    // The objects' names, a shortcut's marked with "'".
+    std::vector<std::string> objectNames() const {
+        std::vector<std::string> result;
+        for (const Vcomponent& c : reactor.components)
+            result.push_back(c.name + (c.shortcut ? "'" : ""));
+        return result;
+    }
+    // A reaction's entries as the component's name, side and order: "A-1".
+    std::vector<std::string> entries(int reaction) const {
+        std::vector<std::string> result;
+        for (const Reactant& r : reactor.reactions[reaction].reactants)
+            result.push_back(reactor.components[r.index].name + (r.port < 0 ? "-" : "+") +
+                             std::to_string(r.order));
+        return result;
     }
 
     FixedTextMeasurer measurer;
