@@ -35,7 +35,10 @@ void Animation::exchange() {
 
 void Animation::receive(int event) {
     if (event == sessionReplaced) startTime = now();
-    if (event == sessionReplaced || event == systemChanged) findParameter();
+    // Adding a shortcut moves the components without a structural event;
+    // the pointer must never outlive the list it points into.
+    if (event == sessionReplaced || event == systemChanged || event == drawingChanged)
+        findParameter();
 }
 
 double Animation::now() {

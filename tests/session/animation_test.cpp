@@ -97,6 +97,20 @@ TEST_F(AnimationTest, SetAnimatedTogglesAndFindsInSearchOrder) {
     EXPECT_EQ(animation.parameter, &system.components[0].initialConcentration);
 }
 
+TEST_F(AnimationTest, FollowsTheComponentsWhenAShortcutMovesThem) {
+    animation.setAnimated(&system.components[0].initialConcentration);
+    // Enough shortcuts to move the list's storage, each announced as a
+    // change of the drawing only.
+    registerReceiver(&animation);
+    for (int i = 0; i < 40; ++i)
+        system.createShortcut(0);
+    EXPECT_EQ(animation.parameter, &system.components[0].initialConcentration);
+    recorder.seen.clear();
+    clock.now = 0;
+    animation.step();
+    EXPECT_EQ(recorder.seen, (std::vector<double>{1.0}));
+}
+
 TEST_F(AnimationTest, SessionKeysAndRepairs) {
     animation.from = 0.25;
     animation.period = 30;
