@@ -31,8 +31,10 @@ TFanimation::TFanimation(Vreactor& system, Animation& animation, UndoRecorder& u
     Lparameter->setGeometry(parameterLabelRect);
     CBpar->setGeometry(parameterListRect);
     CBpar->setMaxVisibleItems(parameterListVisibleItems);
-    Lvalue->setGeometry(valueLabelRect);
-    Lvalue->adjustSize();
+    Lparameter->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Lvalue->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Lvalue->setGeometry(valueLabelRect.left(), valueLabelRect.top(), Lvalue->sizeHint().width(),
+                        valueLabelRect.height());
     applyWindowColours(this);
     connect(CBpar, &QComboBox::currentIndexChanged, this, &TFanimation::entryChosen);
     image_ = QImage(size(), QImage::Format_RGB32);

@@ -71,6 +71,13 @@ Llist<ReactionSwitch>* TFreactionSwitches::switches() {
     return backward_ ? &r.switchesBack : &r.switches;
 }
 
+int TFreactionSwitches::selectedRow() const {
+    // The list's current line without a selection is only where the focus
+    // frame stands.
+    const QList<QListWidgetItem*> selected = LBswitches->selectedItems();
+    return selected.isEmpty() ? -1 : LBswitches->row(selected.first());
+}
+
 void TFreactionSwitches::refresh() {
     LBswitches->clear();
     if (const Llist<ReactionSwitch>* list = switches())
@@ -93,7 +100,7 @@ void TFreactionSwitches::newSwitch() {
 
 void TFreactionSwitches::changeSwitch() {
     Llist<ReactionSwitch>* list = switches();
-    const int row = LBswitches->currentRow();
+    const int row = selectedRow();
     if (!list || row < 0 || row >= list->count()) return;
     const auto changed = [this] {
         if (!animation_.isAnimating()) broadcast(parametersChanged);
@@ -108,7 +115,7 @@ void TFreactionSwitches::changeSwitch() {
 
 void TFreactionSwitches::deleteSwitch() {
     Llist<ReactionSwitch>* list = switches();
-    const int row = LBswitches->currentRow();
+    const int row = selectedRow();
     if (!list || row < 0 || row >= list->count()) return;
     // The later switches move up one place whatever the list's removal rule.
     for (int k = row; k < list->last(); ++k)

@@ -36,6 +36,9 @@ public:
     // The edited list; null when the reaction no longer exists.
     Llist<ReactionSwitch>* switches();
 
+    // The selected line, -1 for none.
+    int selectedRow() const;
+
     // Lists the switches again, one line each.
     void refresh();
 

@@ -65,7 +65,10 @@ TFwObs::TFwObs(Vreactor& system, WeightedObservation& observation, UndoRecorder&
     CBdifferential->setText(QStringLiteral("Derivative function"));
     CBdifferential->setGeometry(derivativeBoxRect);
     LglobalFactor->setText(QStringLiteral("Global factor"));
-    LglobalFactor->setGeometry(globalFactorLabelRect);
+    LglobalFactor->setFont(uiFont(captionPixels));
+    const int labelWidth = LglobalFactor->sizeHint().width();
+    LglobalFactor->setGeometry(globalFactorRect.left() - globalFactorLabelGap - labelWidth,
+                               globalFactorRect.top(), labelWidth, globalFactorRect.height());
     Lcomponent->setText(QStringLiteral("Component"));
     Lcomponent->setGeometry(wobsMargin, headingTop, 120, headingHeight);
     Lweight->setText(QStringLiteral("Weight"));

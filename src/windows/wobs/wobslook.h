@@ -10,10 +10,11 @@ inline constexpr int wobsMargin = 8;
 
 // The top row: the two check boxes, "Global factor" and the factor, which
 // is printed in a white box that takes a click.
-inline constexpr QRect activeBoxRect(wobsMargin, 14, 66, 20);
-inline constexpr QRect derivativeBoxRect(80, 14, 140, 20);
-inline constexpr QRect globalFactorLabelRect(226, 14, 68, 20);
-inline constexpr QRect globalFactorRect(296, 14, wobsClientWidth - wobsMargin - 296, 20);
+inline constexpr QRect activeBoxRect(wobsMargin, 14, 64, 20);
+inline constexpr QRect derivativeBoxRect(76, 14, 136, 20);
+inline constexpr QRect globalFactorRect(300, 14, wobsClientWidth - wobsMargin - 300, 20);
+// "Global factor" ends this far left of the factor's box.
+inline constexpr int globalFactorLabelGap = 6;
 
 // The separator line, the headings and the list below them.
 inline constexpr int separatorY = 44;
