@@ -23,17 +23,6 @@ const std::string& entryName(const Vreactor& system, const Reactant& entry) {
                : none;
 }
 
-std::string sideText(const Vreactor& system, const Vreaction& r, int side) {
-    std::string text;
-    for (const Reactant& e : r.reactants) {
-        if (e.port != side) continue;
-        if (!text.empty()) text += " + ";
-        if (e.order != 1) text += std::to_string(e.order);
-        text += entryName(system, e);
-    }
-    return text;
-}
-
 } // namespace
 
 DropTarget findDropTarget(const Vreactor& system, Poi p) {
@@ -109,18 +98,6 @@ void applyGeometryItem(Vreactor& system, int reaction, int item,
     r.reactants[pairs[size_t(k)].left].align = true;
     r.reactants[pairs[size_t(k)].right].align = true;
     r.geometry = Vreaction::aligned;
-}
-
-std::string rateConstantLabel(const Vreactor& system, int reaction, bool backward) {
-    if (!validReaction(system, reaction)) return "";
-    const Vreaction& r = system.reactions[reaction];
-    std::string word = "Rate";
-    if (r.active && r.activeBack) word = backward ? "Backward rate" : "Forward rate";
-    std::string arrow = "-";
-    if (r.active) arrow += ">";
-    if (r.activeBack) arrow = "<" + arrow;
-    return word + " constant of " + sideText(system, r, -1) + " " + arrow + " " +
-           sideText(system, r, 1);
 }
 
 double orderUpperBound(const Vreactor& system, int reaction, int j) {

@@ -59,11 +59,6 @@ int checkedGeometryItem(const Vreactor& system, int reaction, const std::vector<
 void applyGeometryItem(Vreactor& system, int reaction, int item,
                        const std::vector<AlignPair>& pairs);
 
-// The label of a rate constant: "Rate", or "Forward rate" and "Backward rate"
-// when the reaction runs both ways, then " constant of " and the scheme, as
-// "A + 2B -> C".
-std::string rateConstantLabel(const Vreactor& system, int reaction, bool backward);
-
 // The largest order entry j may take: 100 less the other orders on its side,
 // plus 0.5 so the integer bound is reached.
 double orderUpperBound(const Vreactor& system, int reaction, int j);

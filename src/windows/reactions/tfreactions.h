@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/poi.h"
-#include "windows/reactions/dialogvalueasker.h"
+#include "windows/input/dialogvalueasker.h"
 #include "windows/reactions/reactantimages.h"
 #include "windows/reactions/reactionhover.h"
 #include "windows/reactions/reactionrenderer.h"

@@ -3,12 +3,13 @@
 
 #include "foundation/eventreceiver.h"
 #include "foundation/messagesink.h"
+#include "model/parameterlabels.h"
 #include "model/vreactor.h"
 #include "session/animation.h"
+#include "windows/input/valueasker.h"
 #include "windows/reactions/reactiondecisions.h"
 #include "windows/reactions/reactionwindowhost.h"
 #include "windows/reactions/tfreactions.h"
-#include "windows/reactions/valueasker.h"
 
 namespace {
 
@@ -72,9 +73,8 @@ void TFreactions::editConcentration(int component) {
     const auto changed = [this] {
         if (!animation_.isAnimating()) broadcast(parametersChanged);
     };
-    const int result =
-        asker_->askNumber("Initial concentration of " + c.name, &c.initialConcentration, changed, 0,
-                          Vreactor::maxValue, defaultStep, defaultLaw);
+    const int result = asker_->askNumber(initialConcentrationLabel(c.name), &c.initialConcentration,
+                                         changed, 0, Vreactor::maxValue, defaultStep, defaultLaw);
     if (result == 2) record("Change concentration");
     broadcast(drawingChanged);
     host_.rebuildEquations();

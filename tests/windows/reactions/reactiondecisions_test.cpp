@@ -108,25 +108,6 @@ TEST_F(DecisionsTest, AlignPairsListLeftEntriesThenTheirRightPartners) {
     EXPECT_EQ(reactor.reactions[r].geometry, Vreaction::adaptive);
 }
 
-TEST_F(DecisionsTest, RateConstantLabelsNameTheDirectionAndScheme) {
-    const int a = component(Poi{100, 100});
-    const int b = component(Poi{100, 200});
-    const int c = component(Poi{300, 100});
-    const int r = reaction(Poi{200, 150});
-    connect(a, r, -1);
-    connect(b, r, -1, 2);
-    connect(c, r, 1);
-    Vreaction& reaction = reactor.reactions[r];
-    EXPECT_EQ(rateConstantLabel(reactor, r, false), "Rate constant of A + 2B -> C");
-    reaction.activeBack = true;
-    EXPECT_EQ(rateConstantLabel(reactor, r, false), "Forward rate constant of A + 2B <-> C");
-    EXPECT_EQ(rateConstantLabel(reactor, r, true), "Backward rate constant of A + 2B <-> C");
-    reaction.active = false;
-    EXPECT_EQ(rateConstantLabel(reactor, r, true), "Rate constant of A + 2B <- C");
-    reaction.activeBack = false;
-    EXPECT_EQ(rateConstantLabel(reactor, r, false), "Rate constant of A + 2B - C");
-}
-
 TEST_F(DecisionsTest, OrderBoundLeavesRoomForTheOtherOrdersOfTheSide) {
     const int a = component(Poi{100, 100});
     const int b = component(Poi{100, 200});

@@ -6,12 +6,13 @@
 #include "session/preferences.h"
 #include "session/undorecorder.h"
 #include "support/recordingmessagesink.h"
+#include "support/recordingundo.h"
+#include "support/scriptedasker.h"
 #include "support/tempdir.h"
 #include "windows/reactions/qttextmeasurer.h"
 #include "windows/reactions/reactionwindoweventreceiver.h"
 #include "windows/reactions/reactionwindowhost.h"
 #include "windows/reactions/tfreactions.h"
-#include "windows/reactions/valueasker.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -26,15 +27,6 @@
 #include <optional>
 #include <utility>
 #include <vector>
-
-struct RecordingUndo : UndoRecorder {
-    void pushUndo(const std::string& label, bool merge) override {
-        labels.push_back(label);
-        if (merge) ++merged;
-    }
-    std::vector<std::string> labels;
-    int merged = 0;
-};
 
 struct FakeHost : ReactionWindowHost {
     void fillGeneralMenu(QMenu& menu, Poi point) override {
@@ -52,61 +44,6 @@ struct FakeHost : ReactionWindowHost {
     Poi generalPoint{-1, -1};
     int deletes = 0, animationWindows = 0, animationChoices = 0, equationRebuilds = 0;
     std::vector<std::pair<int, bool>> switches;
-};
-
-struct AskCall {
-    std::string kind;
-    std::string title;
-    double min, max, step;
-    int law;
-    bool callback;
-};
-
-// Answers the value dialog from scripts: each answer sets the value, calls
-// the change callback and returns 2 (1 when the value stays); no answer, or
-// an empty optional, cancels.
-class ScriptedAsker : public ValueAsker {
-public:
-    int askNumber(const std::string& title, double* value, const std::function<void()>& onChange,
-                  double min, double max, double step, int law) override {
-        calls.push_back({"number", title, min, max, step, law, bool(onChange)});
-        return answer(numbers, value, onChange);
-    }
-    int askInteger(const std::string& title, std::int32_t* value,
-                   const std::function<void()>& onChange, double min, double max, double step,
-                   int law) override {
-        calls.push_back({"integer", title, min, max, step, law, bool(onChange)});
-        std::deque<std::optional<std::int32_t>> script;
-        if (!numbers.empty()) {
-            const std::optional<double> a = numbers.front();
-            script.push_back(a ? std::optional<std::int32_t>(std::int32_t(*a)) : std::nullopt);
-            numbers.pop_front();
-        }
-        return answer(script, value, onChange);
-    }
-    int askText(const std::string& title, std::string* value, const std::function<void()>& onChange,
-                double min, double max, double step, int law) override {
-        calls.push_back({"text", title, min, max, step, law, bool(onChange)});
-        return answer(texts, value, onChange);
-    }
-
-    std::deque<std::optional<std::string>> texts;
-    std::deque<std::optional<double>> numbers;
-    std::vector<AskCall> calls;
-
-private:
-    template <typename T>
-    int answer(std::deque<std::optional<T>>& script, T* value,
-               const std::function<void()>& onChange) {
-        if (script.empty()) return 0;
-        const std::optional<T> a = script.front();
-        script.pop_front();
-        if (!a) return 0;
-        const bool same = *value == *a;
-        *value = *a;
-        if (onChange) onChange();
-        return same ? 1 : 2;
-    }
 };
 
 struct EventLog : EventReceiver {

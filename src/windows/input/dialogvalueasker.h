@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/reactions/valueasker.h"
+#include "windows/input/valueasker.h"
 
 class QWidget;
 

@@ -4,9 +4,9 @@
 #include <functional>
 #include <string>
 
-// The value input dialog as the reaction system window uses it; tests answer
-// in its place. The operations and results are those of askNumber,
-// askInteger and askText: 0 cancelled, 1 accepted unchanged, 2 changed.
+// The value input dialog as the windows use it; tests answer in its place.
+// The operations and results are those of askNumber, askInteger and askText:
+// 0 cancelled, 1 accepted unchanged, 2 changed.
 class ValueAsker {
 public:
     virtual ~ValueAsker() = default;

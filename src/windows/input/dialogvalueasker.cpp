@@ -1,4 +1,4 @@
-#include "windows/reactions/dialogvalueasker.h"
+#include "windows/input/dialogvalueasker.h"
 
 #include "windows/input/askvalue.h"
 
