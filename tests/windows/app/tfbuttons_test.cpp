@@ -1,0 +1,142 @@
+#include "app/tfbuttons.h"
+
+#include "app/speedbarhost.h"
+#include "windows/common/colour.h"
+#include "windows/common/windowlook.h"
+
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// Records the commands the speed bar runs.
+struct FakeHost : SpeedBarHost {
+    void newSession() override { calls.push_back("new"); }
+    void openSession() override { calls.push_back("open"); }
+    void undo() override { calls.push_back("undo"); }
+    void redo() override { calls.push_back("redo"); }
+    void showHistory() override { calls.push_back("history"); }
+    void showEquations() override { calls.push_back("equations"); }
+    bool animationWindowVisible() const override { return animationWindow; }
+    void showAnimationWindow() override { calls.push_back("show"), animationWindow = true; }
+    void closeAnimationWindow() override { calls.push_back("close"), animationWindow = false; }
+    std::vector<PresetItem> presets() const override { return presetItems; }
+    void openPreset(const PresetItem& item) override { calls.push_back(item.path); }
+    Text_ recentFiles() const override { return recent; }
+    void openRecent(int index) override { calls.push_back("recent " + std::to_string(index)); }
+    void togglePlay() override { calls.push_back("play"), running = !running; }
+    bool animationRunning() const override { return running; }
+
+    Calls calls;
+    bool animationWindow = false;
+    bool running = false;
+    std::vector<PresetItem> presetItems;
+    Text_ recent;
+};
+
+class TFbuttonsTest : public ::testing::Test {
+protected:
+    TFbuttonsTest() : bar(host) { bar.show(); }
+
+    void click(QToolButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void clickAt(QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(&bar, button, Qt::NoModifier, p);
+    }
+    QColor playStrip() {
+        return bar.grab().toImage().pixelColor(bar.playRect.left() + 3, bar.playRect.center().y());
+    }
+
+    FakeHost host;
+    TFbuttons bar;
+};
+
+TEST_F(TFbuttonsTest, ButtonsRunTheMainWindowsCommands) {
+    EXPECT_EQ(bar.windowTitle(), "Speedbar ");
+    EXPECT_EQ(bar.size(), QSize(106, 259));
+    EXPECT_EQ(bar.minimumSize(), bar.maximumSize());
+    struct Case {
+        QToolButton* button;
+        const char* caption;
+        int top;
+        Calls calls;
+    };
+    const Case cases[] = {
+        {bar.Bnew, "New", 16, {"new"}},
+        {bar.Bopen, "Open", 48, {"open"}},
+        {bar.Bpresets, "Presets", 64, {}},
+        {bar.Brecent, "Recent", 80, {}},
+        {bar.Bundo, "Undo", 112, {"undo"}},
+        {bar.Bredo, "Redo", 128, {"redo"}},
+        {bar.Bhistory, "History", 144, {"history"}},
+        {bar.Bequations, "Equations", 176, {"equations"}},
+        {bar.Banimate, "Animation", 208, {"show"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        EXPECT_EQ(c.button->text(), c.caption);
+        EXPECT_EQ(c.button->geometry(), QRect(8, c.top, 88, 16));
+        EXPECT_TRUE(c.button->autoRaise()) << "flat";
+        host.calls.clear();
+        click(c.button);
+        EXPECT_EQ(host.calls, c.calls);
+    }
+    click(bar.Banimate);
+    EXPECT_EQ(host.calls, (Calls{"show", "close"})) << "a second press closes it";
+}
+
+TEST_F(TFbuttonsTest, PopUpsListPresetsAndRecentFilesAndOpenTheChosenOne) {
+    host.presetItems = {{"A", "/p/A.first.vsn"}, {"b", "/p/b.vsn"}, {"C", "/p/C.vsn"}};
+    click(bar.Bpresets);
+    ASSERT_EQ(bar.popup_presets->actions().size(), 3);
+    EXPECT_EQ(bar.popup_presets->actions()[2]->text(), "C");
+    EXPECT_TRUE(bar.popup_presets->isVisible());
+    bar.popup_presets->actions()[1]->trigger();
+    bar.popup_presets->hide();
+
+    host.recent.add("/s/one.vsn");
+    host.recent.add("/s/salt & pepper.vsn");
+    click(bar.Brecent);
+    ASSERT_EQ(bar.popup_recent->actions().size(), 2);
+    EXPECT_EQ(bar.popup_recent->actions()[1]->text(), "/s/salt && pepper.vsn");
+    bar.popup_recent->actions()[1]->trigger();
+    bar.popup_recent->hide();
+    EXPECT_EQ(host.calls, (Calls{"/p/b.vsn", "recent 1"}));
+
+    host.presetItems.clear();
+    click(bar.Bpresets);
+    EXPECT_TRUE(bar.popup_presets->actions().isEmpty()) << "refilled on every press";
+    EXPECT_FALSE(bar.popup_presets->isVisible());
+}
+
+TEST_F(TFbuttonsTest, PlaySwitchTogglesTheAnimationAndShowsItsState) {
+    EXPECT_EQ(bar.playRect, QRect(31, 259 - 34, 43, 21));
+    const QColor off = scaleColour(windowColour, indicatorOffShade);
+    EXPECT_EQ(playStrip(), off);
+
+    const QRect r = bar.playRect;
+    for (const QPoint p :
+         {r.topLeft() - QPoint(1, 0), r.bottomRight() + QPoint(1, 0), r.topLeft() - QPoint(0, 1)})
+        clickAt(p);
+    clickAt(r.center(), Qt::RightButton);
+    EXPECT_TRUE(host.calls.empty());
+
+    clickAt(r.topLeft());
+    EXPECT_EQ(host.calls, Calls{"play"});
+    EXPECT_EQ(playStrip(), indicatorOnColour);
+    clickAt(r.bottomRight());
+    EXPECT_EQ(playStrip(), off);
+
+    const QImage image = bar.grab().toImage();
+    EXPECT_EQ(image.pixelColor(0, 100), QColor(Qt::black)) << "the shared frame";
+    EXPECT_EQ(image.pixelColor(4, 1), scaleColour(windowColour, 1.18));
+}
+
+} // namespace
