@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -237,6 +238,24 @@ bool writeAll(int fd, const std::string& data) {
     return true;
 }
 
+// A write beyond the file size limit raises SIGXFSZ, which ends the process;
+// ignored, the write fails with EFBIG and the save reports the failure.
+class FileSizeSignalIgnored {
+public:
+    FileSizeSignalIgnored() {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGXFSZ, &ignore, &saved_);
+    }
+    ~FileSizeSignalIgnored() { sigaction(SIGXFSZ, &saved_, nullptr); }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+private:
+    struct sigaction saved_ {};
+};
+
 mode_t newFileMode(const std::string& target) {
     struct stat info {};
     if (stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
@@ -248,6 +267,7 @@ mode_t newFileMode(const std::string& target) {
 } // namespace
 
 bool writeTextFile(const std::string& fileName, const Text_& lines) {
+    const FileSizeSignalIgnored sizeLimitReported;
     const std::string target = resolvedTarget(fileName);
     std::string temporary = target + ".XXXXXX";
     const int fd = mkstemp(temporary.data());

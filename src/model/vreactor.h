@@ -168,6 +168,9 @@ public:
     // - positions are clamped to 0..maxX, 0..maxY; concentrations and rate
     //   constants to 0..1e100 (NaN gives the default), weights to +-1e100
     //   (NaN gives 1); an unknown geometry mode becomes -1;
+    // - a unique component whose name holds "<", ">" or a control character
+    //   loses them, or gets the next free name when nothing or a taken name
+    //   remains; its shortcuts follow it;
     // - a unique component whose name is empty or borne by an earlier unique
     //   component gets the next free name (shortcuts of an empty name follow
     //   the first such component);

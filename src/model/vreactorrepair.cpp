@@ -79,10 +79,27 @@ int Vreactor::repairValues() {
     return repairs;
 }
 
-// Unique names must be unique and not empty. Entries point at objects, so a
+// Unique names must be unique, not empty, and free of the characters that a
+// rename refuses: a name holding a block marker or a line break would change
+// the blocks of the file it is saved to. Entries point at objects, so a
 // renamed duplicate keeps its own reactions.
 int Vreactor::repairNames() {
     int repairs = 0;
+    for (Vcomponent& c : components) {
+        if (c.shortcut || checkName(c.name) != NameCheck::forbiddenCharacter) continue;
+        const std::string old = c.name;
+        std::string clean = old;
+        std::erase_if(clean, [](char ch) {
+            return ch == '<' || ch == '>' || static_cast<unsigned char>(ch) < ' ';
+        });
+        if (clean.empty() || componentNameExists(clean)) clean = freeName();
+        // The shortcuts of the first component of a name follow it; later
+        // ones of the same name find them renamed already.
+        for (Vcomponent& other : components)
+            if (other.shortcut && other.name == old) other.name = clean;
+        c.name = clean;
+        ++repairs;
+    }
     std::unordered_set<std::string> seen;
     bool emptyHandled = false;
     for (Vcomponent& c : components) {

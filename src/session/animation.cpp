@@ -3,6 +3,7 @@
 #include "foundation/tickclock.h"
 #include "model/vreactor.h"
 
+#include <algorithm>
 #include <cmath>
 
 Animation::Animation(Vreactor& reactionSystem) : system(&reactionSystem) {}
@@ -95,9 +96,14 @@ double Animation::valueAt(double seconds, double base) const {
     }
     const double lo = from * base;
     const double hi = to * base;
-    if (motion >= 3 && lo > 1e-30)
-        return std::pow(10.0, std::log10(lo) + (std::log10(hi) - std::log10(lo)) * phase);
-    return lo + (hi - lo) * phase;
+    const double value =
+        motion >= 3 && lo > 1e-30
+            ? std::pow(10.0, std::log10(lo) + (std::log10(hi) - std::log10(lo)) * phase)
+            : lo + (hi - lo) * phase;
+    // Multiples from a file can be negative or huge; the parameter still
+    // takes only values that it may hold.
+    if (std::isnan(value)) return base;
+    return std::clamp(value, 0.0, Vreactor::maxValue);
 }
 
 void Animation::step() {

@@ -50,7 +50,7 @@ public:
     void step();
 
     // The value the parameter takes at `seconds` after the start, for a set
-    // value `base`.
+    // value `base`; always within 0..1e100, like the parameter itself.
     double valueAt(double seconds, double base) const;
 
     // Milliseconds of the tick clock as seconds.

@@ -3,6 +3,8 @@
 #include "foundation/messagesink.h"
 #include "foundation/numberformat.h"
 
+#include <utility>
+
 ReactorSession::ReactorSession() : animation(vReactor) {}
 
 ReactorSession::ReactorSession(const ReactorSession& other)
@@ -22,6 +24,29 @@ ReactorSession& ReactorSession::operator=(const ReactorSession& other) {
     kineticsView = other.kineticsView;
     animation = other.animation;
     fileName = other.fileName;
+    modified = other.modified;
+    return *this;
+}
+
+ReactorSession::ReactorSession(ReactorSession&& other) noexcept
+    : TextStream(std::move(other)), named(other.named), reactor(std::move(other.reactor)),
+      vReactor(std::move(other.vReactor)),
+      weightedObservation(std::move(other.weightedObservation)),
+      kineticsView(std::move(other.kineticsView)), animation(vReactor),
+      fileName(std::move(other.fileName)), modified(other.modified) {
+    animation = other.animation;
+}
+
+ReactorSession& ReactorSession::operator=(ReactorSession&& other) noexcept {
+    if (this == &other) return *this;
+    TextStream::operator=(std::move(other));
+    named = other.named;
+    reactor = std::move(other.reactor);
+    vReactor = std::move(other.vReactor);
+    weightedObservation = std::move(other.weightedObservation);
+    kineticsView = std::move(other.kineticsView);
+    animation = other.animation;
+    fileName = std::move(other.fileName);
     modified = other.modified;
     return *this;
 }

@@ -33,6 +33,11 @@ public:
     // The copy's animation is bound to the copy's own reaction system.
     ReactorSession(const ReactorSession& other);
     ReactorSession& operator=(const ReactorSession& other);
+    // The same for a move, which the undo history does for every level it
+    // shifts or regrows.
+    ReactorSession(ReactorSession&& other) noexcept;
+    ReactorSession& operator=(ReactorSession&& other) noexcept;
+    ~ReactorSession() override = default;
 
     // The five sections in file order.
     void exchange() override;

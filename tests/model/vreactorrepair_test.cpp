@@ -143,6 +143,21 @@ TEST_F(VreactorRepairTest, NamesAreMadeUniqueAndOrphanShortcutsRemoved) {
     exercise();
 }
 
+TEST_F(VreactorRepairTest, NamesLoseBlockMarkersAndLineBreaksAndShortcutsFollow) {
+    const RepairReport report = read({componentBlock("a<b>", false), componentBlock("<>", false),
+                                      componentBlock("x\x01y\r", false), componentBlock("B", false),
+                                      componentBlock("B>", false), componentBlock("a<b>", true),
+                                      reactionBlock({{"5", "1", "-1"}, {"4", "1", "1"}})});
+    EXPECT_EQ(report.repairs, 4);
+    std::vector<std::string> names;
+    for (const Vcomponent& c : reactor.components)
+        names.push_back(c.name);
+    // Nothing left, or a taken name left: the next free name.
+    EXPECT_EQ(names, (std::vector<std::string>{"ab", "A", "xy", "B", "C", "ab"}));
+    EXPECT_EQ(entries(0), (std::vector<std::string>{"5:1:-1", "4:1:1"}));
+    exercise();
+}
+
 TEST_F(VreactorRepairTest, ValuesAndMarks) {
     read({componentBlock("A", false,
                          {"initial concentration=nan", "weight=-inf", "as x=true", "animate=true",

@@ -71,6 +71,25 @@ TEST_F(AnimationTest, WaveformsAndTheirFallbacks) {
     EXPECT_TRUE(std::isfinite(animation.valueAt(1e9, 1.0)));
 }
 
+TEST_F(AnimationTest, MultiplesFromAFileKeepTheParameterInItsRange) {
+    struct Case {
+        double from, to, base, seconds, expected;
+    };
+    const Case cases[] = {
+        {-3, 2, 1, 0, 0},                 // a negative multiple gives 0, not a negative value
+        {-3, 2, 1, 5, 2},                 // the upper end is still reached
+        {0.5, 1e300, 1e100, 2.5, 1e100},  // an overflowing product stops at 1e100
+        {-1e300, 1e300, 3e99, 2.5, 3e99}, // from -inf to inf is no value: the set one stays
+    };
+    animation.motion = Animation::upAndDown;
+    for (const Case& c : cases) {
+        animation.from = c.from;
+        animation.to = c.to;
+        EXPECT_EQ(animation.valueAt(c.seconds, c.base), c.expected)
+            << c.from << " to " << c.to << " of " << c.base << " at " << c.seconds;
+    }
+}
+
 TEST_F(AnimationTest, SetAnimatedTogglesAndFindsInSearchOrder) {
     Vreaction& r = system.reactions[0];
     animation.setAnimated(&r.rateConstantBack);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "readerharness.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+// The body of every fuzz target: one input through one reader of the
+// harness; a broken rule aborts, so libFuzzer keeps the input as a finding.
+// The files go to one temporary folder per process, removed at exit.
+inline void fuzzInput(void (ReaderHarness::*reader)(const std::string&), const std::uint8_t* data,
+                      std::size_t size) {
+    static const std::string folder = [] {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "velumbra-fuzz-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) std::abort();
+        static std::string removed;
+        removed = pattern;
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(removed, ignored);
+        });
+        return pattern;
+    }();
+    ReaderHarness harness(folder);
+    (harness.*reader)(std::string(reinterpret_cast<const char*>(data), size));
+    if (harness.problems.empty()) return;
+    for (const std::string& problem : harness.problems)
+        std::fprintf(stderr, "broken rule: %s\n", problem.c_str());
+    std::abort();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "session/reactorsession.h"
+
+#include <string>
+#include <vector>
+
+class Program;
+
+// Feeds arbitrary bytes to the readers of the program's files, as the program
+// meets them, and collects every rule that the result breaks. The fuzz targets
+// abort on a broken rule; the test suite replays hostile and once-crashing
+// files through the same code and expects none.
+//
+// A session file is opened into a program that already holds a small edited
+// session, then laid out, computed, animated one step, turned into equations
+// and saved; the saved file must open again, need no repair and hold the same
+// session. A refused file must leave the program exactly as it was.
+class ReaderHarness {
+public:
+    // What opening the session file did.
+    enum class Outcome { opened, refused };
+
+    struct SessionRun {
+        Outcome outcome = Outcome::refused;
+        // The messages shown while the file was opened and computed.
+        std::vector<std::string> messages;
+        // The calculation's verdict (empty when refused).
+        std::string status;
+        // The session as opened, before its steps were capped.
+        ReactorSession opened;
+    };
+
+    // Calculations are capped near this much work (steps times the rate terms'
+    // entries) so that one input stays fast; a session whose steps exceed the
+    // calculation's own limit is left alone so that the refusal is seen.
+    static constexpr double maxWork = 1e4;
+    static constexpr double maxSteps = 20000;
+
+    // Files are written into `folder`, which must exist.
+    explicit ReaderHarness(std::string folder);
+
+    SessionRun session(const std::string& bytes);
+    // "prefs.cfg": loaded by the preferences, saved and loaded again.
+    void preferences(const std::string& bytes);
+    // "recent.cfg": loaded by the recent files list, extended, saved and loaded again.
+    void recentFiles(const std::string& bytes);
+    // All three readers on the same bytes.
+    void all(const std::string& bytes);
+
+    // One line per broken rule since construction.
+    std::vector<std::string> problems;
+
+private:
+    void check(bool ok, const std::string& rule);
+    void checkModel(const Program& program);
+    void checkCalculation(const Program& program);
+    void checkSavedSession(Program& program);
+    std::string file(const char* name) const;
+
+    std::string folder_;
+};
+
+// The session's stored content with every number to 17 digits, so that equal
+// texts mean equal sessions; the file name and flags are not part of it.
+std::string sessionText(const ReactorSession& session);
+// The same for the program's current objects.
+std::string sessionText(Program& program);
+
+// True when two texts from `sessionText` have the same lines, numbers equal
+// within a relative 1e-9 (the 12 digits of a saved file), and report the first
+// difference in `difference`.
+bool sameSession(const std::string& a, const std::string& b, std::string* difference = nullptr);

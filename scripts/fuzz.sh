@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang (AddressSanitizer and UBSan) in
+# build/fuzz and runs one of them for a given time, single-process, from the
+# seed files and a working corpus kept in build/fuzz/corpus/<target>.
+#
+#   scripts/fuzz.sh [target] [seconds] [more libFuzzer options...]
+#
+# target: fuzz_session (default; also feeds the bytes to the two settings
+# readers), fuzz_prefs or fuzz_recent. Seeds: fuzz/corpus-seeds, the hostile
+# files and past findings of tests/data, and the presets when there are any.
+# A finding is written to build/fuzz/findings/; reduce it, fix the fault and
+# add the file to tests/data/fuzz-regressions, which the test suite replays.
+# The last lines print the executions and the coverage of the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+target=${1:-fuzz_session}
+seconds=${2:-600}
+shift $(($# < 2 ? $# : 2))
+
+# Not part of install-deps.sh: the normal build and tests do not need clang.
+need=()
+command -v clang++ >/dev/null || need+=(clang)
+compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null ||
+    need+=(libclang-rt-dev)
+if [ ${#need[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
+fi
+
+cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVELUMBRA_FUZZ=ON -DVELUMBRA_BUILD_GUI=OFF -DVELUMBRA_BUILD_TESTS=OFF >/dev/null
+cmake --build build/fuzz -j2 --target "$target"
+
+corpus=build/fuzz/corpus/$target
+mkdir -p "$corpus" build/fuzz/findings build/fuzz/logs
+seeds=()
+for d in fuzz/corpus-seeds tests/data/hostile tests/data/fuzz-regressions presets; do
+    [ -d "$d" ] && seeds+=("$d")
+done
+log=build/fuzz/logs/$target-$(date +%Y%m%d-%H%M%S).log
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=0}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# One input must stay fast (timeout) and small in memory (malloc and RSS
+# limits), so that a hang or an unbounded allocation is a finding too.
+set +e
+"build/fuzz/bin/$target" "$corpus" "${seeds[@]}" \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512 \
+    -max_len=65536 -dict=fuzz/session.dict -print_final_stats=1 \
+    -artifact_prefix=build/fuzz/findings/ "$@" >"$log" 2>&1
+status=$?
+set -e
+grep -E 'ERROR|broken rule|SUMMARY|Test unit written|^stat::' "$log" || true
+grep -E '^#[0-9]+' "$log" | grep -E 'INITED' | tail -1 || true
+grep -E '^#[0-9]+' "$log" | tail -1 || true
+echo "log: $log"
+exit "$status"

@@ -1,0 +1,285 @@
+// Hostile session files: each one is opened, repaired or refused as its row
+// says, and runs through the reader harness of the fuzz targets, which checks
+// that an opened file computes, turns into equations and saves into a file
+// that opens as it was, and that a refused one changes nothing. Past fuzzing
+// findings are replayed through the same harness.
+#include "readerharness.h"
+
+#include "session/program.h"
+#include "support/recordingmessagesink.h"
+#include "support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string hostileFolder = std::string(VELUMBRA_TEST_DATA) + "/hostile/";
+const std::string findingsFolder = std::string(VELUMBRA_TEST_DATA) + "/fuzz-regressions/";
+
+std::string component(const std::string& name, const std::string& extra = "") {
+    return "<component>\nname=" + name + "\n" + extra + "</component>\n";
+}
+
+std::string session(const std::string& vReactor) {
+    return "<Velumbra Session>\n<vReactor>\n" + vReactor + "</vReactor>\n</Velumbra Session>\n";
+}
+
+// Files too large to keep in the repository.
+std::string generated(const std::string& name) {
+    std::string text;
+    if (name == "one-long-line") return std::string(100000, 'x');
+    if (name == "long-name") return session(component(std::string(100000, 'N')));
+    if (name == "10000-components") {
+        for (int i = 0; i < 10000; ++i)
+            text += component("C" + std::to_string(i));
+        return session(text);
+    }
+    if (name == "10000-shortcuts") {
+        text = component("A", "initial concentration=1\n");
+        for (int i = 0; i < 10000; ++i)
+            text += component("A", "shortcut=true\n");
+        text += "<reaction>\n";
+        for (int i = 1; i <= 100; ++i)
+            text += "<reactant>\nindex=" + std::to_string(i) + "\n</reactant>\n";
+        return session(text + "</reaction>\n");
+    }
+    if (name == "10000-reactions") {
+        text = component("A");
+        for (int i = 0; i < 10000; ++i)
+            text += "<reaction>\n</reaction>\n";
+        return session(text);
+    }
+    ADD_FAILURE() << "no generator for " << name;
+    return text;
+}
+
+std::string bytesOf(const std::string& name) {
+    if (std::filesystem::exists(hostileFolder + name)) return readFileBytes(hostileFolder + name);
+    return generated(name);
+}
+
+using Check = std::function<void(const ReactorSession& s, const std::string& status)>;
+
+struct HostileFile {
+    std::string name;
+    ReaderHarness::Outcome outcome;
+    Check check;
+};
+
+constexpr auto opened = ReaderHarness::Outcome::opened;
+constexpr auto refused = ReaderHarness::Outcome::refused;
+
+const Vcomponent& named(const ReactorSession& s, const std::string& name) {
+    for (const Vcomponent& c : s.vReactor.components)
+        if (c.name == name) return c;
+    ADD_FAILURE() << "no component " << name;
+    return s.vReactor.components.dummy;
+}
+
+std::vector<HostileFile> hostileFiles() {
+    return {
+        {"empty.vsn", refused, {}},
+        {"garbage.vsn", refused, {}},
+        {"one-long-line", refused, {}},
+        {"unclosed-session.vsn", refused, {}},
+        {"10000-components", refused, {}},
+        {"10000-reactions", refused, {}},
+        {"order-million.vsn", refused, {}},
+        {"long-name", opened,
+         [](const ReactorSession& s, const std::string&) {
+             ASSERT_EQ(s.vReactor.components.count(), 1);
+             EXPECT_EQ(s.vReactor.components[0].name.size(), 100000u);
+         }},
+        {"10000-shortcuts", opened,
+         [](const ReactorSession& s, const std::string&) {
+             EXPECT_EQ(s.vReactor.components.count(), 10001);
+             ASSERT_EQ(s.vReactor.reactions.count(), 1);
+             // A hundred entries of one component on one side are one entry of order 100.
+             ASSERT_EQ(s.vReactor.reactions[0].reactants.count(), 1);
+             EXPECT_EQ(s.vReactor.reactions[0].reactants[0].order, 100);
+         }},
+        {"unclosed-vreactor.vsn", opened,
+         [](const ReactorSession& s, const std::string&) {
+             EXPECT_TRUE(s.systemEmpty()) << "the reaction system has no block";
+             EXPECT_EQ(s.reactor.simulationTime, 7);
+             EXPECT_TRUE(s.weightedObservation.active);
+         }},
+        {"stray-closings.vsn", opened,
+         [](const ReactorSession& s, const std::string&) {
+             ASSERT_EQ(s.vReactor.components.count(), 1);
+             EXPECT_EQ(s.vReactor.components[0].name, "A");
+         }},
+        {"wrong-nesting.vsn", opened,
+         [](const ReactorSession& s, const std::string&) {
+             // Each block runs from its opening to its first closing line.
+             EXPECT_EQ(s.reactor.timeResolution, 0.01);
+             EXPECT_EQ(s.reactor.simulationTime, 5);
+             EXPECT_TRUE(s.vReactor.components.empty());
+             EXPECT_EQ(s.animation.period, 4);
+             EXPECT_TRUE(s.kineticsView.logY) << "its block holds the animation's end";
+         }},
+        {"keys-without-values.vsn", opened,
+         [](const ReactorSession& s, const std::string&) {
+             // An empty double reads as 1, an empty integer as 0.
+             EXPECT_EQ(s.reactor.timeResolution, 1);
+             EXPECT_EQ(s.reactor.simulationTime, 10);
+             ASSERT_EQ(s.vReactor.components.count(), 1);
+             const Vcomponent& c = s.vReactor.components[0];
+             EXPECT_EQ(c.name, "A") << "an empty name is replaced by a free one";
+             EXPECT_FALSE(c.shortcut);
+             EXPECT_EQ(c.initialConcentration, 1);
+             EXPECT_EQ(c.pos, (Poi{0, 0}));
+             ASSERT_EQ(s.vReactor.reactions.count(), 1);
+             const Vreaction& r = s.vReactor.reactions[0];
+             EXPECT_FALSE(r.active);
+             EXPECT_EQ(r.rateConstant, 1);
+             ASSERT_EQ(r.reactants.count(), 1);
+             EXPECT_EQ(r.reactants[0].order, 1) << "order 0 repaired";
+             EXPECT_EQ(r.reactants[0].port, 1) << "port 0 is the right side";
+             EXPECT_EQ(s.animation.from, 1);
+             EXPECT_EQ(s.animation.period, 0);
+         }},
+        {"numbers.vsn", opened,
+         [](const ReactorSession& s, const std::string&) {
+             EXPECT_EQ(s.reactor.timeResolution, 0.0015) << "1,5e-3";
+             EXPECT_EQ(s.reactor.simulationTime, 1) << "0x10 is no number";
+             EXPECT_EQ(named(s, "Huge").initialConcentration, 1e100);
+             EXPECT_EQ(named(s, "Huge").weight, -1e100);
+             EXPECT_EQ(named(s, "MinusZero").initialConcentration, 0);
+             EXPECT_EQ(named(s, "NotANumber").initialConcentration, 0);
+             EXPECT_EQ(named(s, "NotANumber").weight, 1);
+             EXPECT_EQ(named(s, "Comma").initialConcentration, 1.5);
+             EXPECT_EQ(named(s, "Hex").initialConcentration, 1);
+             const Vreaction& r = s.vReactor.reactions[0];
+             EXPECT_EQ(r.rateConstant, 1e100);
+             EXPECT_EQ(r.rateConstantBack, 1);
+             EXPECT_EQ(r.reactants[0].index, 0);
+             EXPECT_EQ(r.reactants[0].order, 1);
+             EXPECT_EQ(r.pos, (Poi{1, 0}));
+             EXPECT_EQ(s.kineticsView.minY, 0);
+             EXPECT_EQ(s.kineticsView.maxY, 1);
+             EXPECT_EQ(s.kineticsView.magY, KineticsView::minMagnitude);
+             EXPECT_EQ(s.animation.from, 0.5);
+             EXPECT_EQ(s.animation.to, 2);
+             EXPECT_EQ(s.animation.period, 1);
+             EXPECT_EQ(s.animation.motion, 0);
+         }},
+        {"bad-indices.vsn", opened,
+         [](const ReactorSession& s, const std::string&) {
+             const Llist<Reactant>& entries = s.vReactor.reactions[0].reactants;
+             ASSERT_EQ(entries.count(), 2) << "entries pointing nowhere are removed";
+             EXPECT_EQ(entries[0].index, 0);
+             EXPECT_EQ(entries[1].index, 1);
+         }},
+        {"orders-repaired.vsn", opened,
+         [](const ReactorSession& s, const std::string&) {
+             const Llist<Reactant>& entries = s.vReactor.reactions[0].reactants;
+             EXPECT_EQ(entries[0].order, 1);
+             EXPECT_EQ(entries[1].order, 1);
+         }},
+        {"time-step-zero.vsn", opened,
+         [](const ReactorSession& s, const std::string& status) {
+             EXPECT_EQ(s.reactor.timeResolution, 0);
+             EXPECT_EQ(status.substr(0, 3), "ok;") << "every point at t = 0";
+         }},
+        {"time-step-negative.vsn", opened,
+         [](const ReactorSession&, const std::string& status) {
+             EXPECT_EQ(status, "Invalid time step!;Enter a finite time step;of zero or more.");
+         }},
+        {"simulation-time-huge.vsn", opened,
+         [](const ReactorSession&, const std::string& status) {
+             EXPECT_EQ(status,
+                       "Too many iterations!;Reduce simulation time;or increase time step!");
+         }},
+        {"animation-period-zero.vsn", opened,
+         [](const ReactorSession& s, const std::string& status) {
+             EXPECT_EQ(s.animation.period, 0);
+             EXPECT_TRUE(s.vReactor.components[0].animate);
+             EXPECT_EQ(status.substr(0, 3), "ok;");
+         }},
+    };
+}
+
+TEST(HostileFiles, EachIsOpenedRepairedOrRefusedAsExpected) {
+    TempDir dir;
+    std::vector<std::string> covered;
+    for (const HostileFile& f : hostileFiles()) {
+        SCOPED_TRACE(f.name);
+        covered.push_back(f.name);
+        ReaderHarness harness(dir.path());
+        const ReaderHarness::SessionRun run = harness.session(bytesOf(f.name));
+        EXPECT_EQ(harness.problems, std::vector<std::string>());
+        EXPECT_EQ(run.outcome, f.outcome);
+        if (run.outcome == opened && f.check) f.check(run.opened, run.status);
+        // The settings readers take the same bytes.
+        harness.preferences(bytesOf(f.name));
+        harness.recentFiles(bytesOf(f.name));
+        EXPECT_EQ(harness.problems, std::vector<std::string>());
+    }
+    // Every committed hostile file has its row.
+    for (const auto& entry : std::filesystem::directory_iterator(hostileFolder)) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_NE(std::find(covered.begin(), covered.end(), name), covered.end()) << name;
+    }
+}
+
+// A user with a named session, its history and recent files on disk tries to
+// open each refused file: the message names the file, nothing else changes.
+TEST(HostileFiles, ARefusedFileChangesNothingInTheProgram) {
+    TempDir dir;
+    Program program(dir.path());
+    {
+        ReactorSession good;
+        good.vReactor.components.add(Vcomponent("A", 1, 255));
+        good.reactor.simulationTime = 1;
+        ASSERT_TRUE(good.save(dir.file("good.vsn"), 3));
+    }
+    ASSERT_TRUE(program.openSession(dir.file("good.vsn")));
+    program.reactor.timeResolution = 0.01;
+    program.pushUndo("Change time step", true);
+    const std::string text = sessionText(program);
+    const std::string recent = readFileBytes(program.recentFiles.configFile);
+    ASSERT_FALSE(recent.empty());
+
+    for (const HostileFile& f : hostileFiles()) {
+        if (f.outcome != refused) continue;
+        SCOPED_TRACE(f.name);
+        writeFileBytes(dir.file("hostile.vsn"), bytesOf(f.name));
+        RecordingMessageSink messages;
+        EXPECT_FALSE(program.openSession(dir.file("hostile.vsn")));
+        EXPECT_EQ(messages.messages,
+                  std::vector<std::string>{"Failed to open session: " + dir.file("hostile.vsn")});
+        EXPECT_EQ(sessionText(program), text);
+        EXPECT_EQ(sessionText(program.session), text);
+        EXPECT_EQ(program.session.fileName, dir.file("good.vsn"));
+        EXPECT_TRUE(program.session.modified);
+        EXPECT_EQ(program.history.count(), 2);
+        EXPECT_EQ(program.history.current(), 1);
+        EXPECT_EQ(program.recentFiles.files.count(), 1);
+        EXPECT_EQ(readFileBytes(program.recentFiles.configFile), recent);
+        EXPECT_FALSE(std::filesystem::exists(program.lastRunFile()));
+    }
+}
+
+// Each file that once broke a rule under the fuzzer stays fixed.
+TEST(HostileFiles, PastFuzzingFindingsBreakNoRule) {
+    TempDir dir;
+    int replayed = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(findingsFolder)) {
+        if (!entry.is_regular_file() || entry.path().filename() == "README") continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        ReaderHarness harness(dir.path());
+        harness.all(readFileBytes(entry.path().string()));
+        EXPECT_EQ(harness.problems, std::vector<std::string>());
+        ++replayed;
+    }
+    EXPECT_GT(replayed, 0);
+}
+
+} // namespace
