@@ -2,6 +2,7 @@
 
 #include "foundation/eventreceiver.h"
 #include "model/vreactor.h"
+#include "support/eventlog.h"
 #include "support/fixedtextmeasurer.h"
 #include "support/recordingmessagesink.h"
 
@@ -9,12 +10,6 @@
 
 #include <string>
 #include <vector>
-
-// Records the events broadcast while it is registered.
-struct EventLog : EventReceiver {
-    void receive(int event) override { events.push_back(event); }
-    std::vector<int> events;
-};
 
 // A reaction system wired as the program wires it: a measurer and settings,
 // registered for events first and followed by an event log. Messages are

@@ -1,6 +1,7 @@
 #include "presetbuilder.h"
 
 #include "foundation/eventreceiver.h"
+#include "support/eventlog.h"
 #include "support/recordingmessagesink.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +9,6 @@
 #include <vector>
 
 namespace {
-
-struct EventLog : EventReceiver {
-    void receive(int event) override { events.push_back(event); }
-    std::vector<int> events;
-};
 
 Reactant entry(int index, int order, int port, bool align) {
     Reactant e;

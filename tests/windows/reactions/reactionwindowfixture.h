@@ -5,6 +5,7 @@
 #include "session/animation.h"
 #include "session/preferences.h"
 #include "session/undorecorder.h"
+#include "support/eventlog.h"
 #include "support/recordingmessagesink.h"
 #include "support/recordingundo.h"
 #include "support/scriptedasker.h"
@@ -44,12 +45,6 @@ struct FakeHost : ReactionWindowHost {
     Poi generalPoint{-1, -1};
     int deletes = 0, animationWindows = 0, animationChoices = 0, equationRebuilds = 0;
     std::vector<std::pair<int, bool>> switches;
-};
-
-struct EventLog : EventReceiver {
-    void receive(int event) override { events.push_back(event); }
-    int count(int event) const { return int(std::count(events.begin(), events.end(), event)); }
-    std::vector<int> events;
 };
 
 // The reaction system window wired as the program wires it, with fakes for
