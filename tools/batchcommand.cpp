@@ -1,5 +1,7 @@
 #include "batchcommand.h"
 
+#include "batchplot.h"
+
 #include "foundation/messagesink.h"
 #include "foundation/numberformat.h"
 #include "foundation/textstream.h"
@@ -79,11 +81,9 @@ bool openQuietly(Program& program, const std::string& file) {
     return true;
 }
 
-int kinetics(const KineticsOptions& options, std::ostream& out, ErrorStreamSink& messages) {
-    Program program("");
-    if (!openQuietly(program, options.session)) return batchFailed;
-    if (options.extended) program.kineticsView.extendedDetail = true;
-
+// Computes the opened session as the program would; false when the
+// calculation refused to run. The verdict goes to standard error.
+bool compute(Program& program, ErrorStreamSink& messages) {
     Calculation& calculation = program.calculation;
     const bool ran = calculation.prepare();
     if (ran)
@@ -91,8 +91,17 @@ int kinetics(const KineticsOptions& options, std::ostream& out, ErrorStreamSink&
         }
     calculation.finish();
     messages.writePieces(calculation.message);
-    if (!ran) return batchRefused;
+    if (!ran) return false;
     if (program.weightedObservation.active) program.weightedObservation.compute();
+    return true;
+}
+
+int kinetics(const KineticsOptions& options, std::ostream& out, ErrorStreamSink& messages) {
+    Program program("");
+    if (!openQuietly(program, options.session)) return batchFailed;
+    if (options.extended) program.kineticsView.extendedDetail = true;
+    if (!compute(program, messages)) return batchRefused;
+    const Calculation& calculation = program.calculation;
 
     ReactorExport table;
     table.includeColumnLabels = options.labels;
@@ -120,6 +129,60 @@ int kinetics(const KineticsOptions& options, std::ostream& out, ErrorStreamSink&
         return batchFailed;
     }
     return batchOk;
+}
+
+struct PlotOptions {
+    std::string session;
+    std::string output;
+    int width = 800;
+    int height = 500;
+};
+
+// "WxH" with both sides within the limits.
+bool parseSize(const std::string& text, int& width, int& height) {
+    const size_t x = text.find('x');
+    if (x == std::string::npos || x == 0 || x + 1 == text.size() || text.size() > 9) return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (i != x && (text[i] < '0' || text[i] > '9')) return false;
+    width = std::stoi(text.substr(0, x));
+    height = std::stoi(text.substr(x + 1));
+    return width >= minPlotSide && width <= maxPlotSide && height >= minPlotSide &&
+           height <= maxPlotSide;
+}
+
+std::optional<PlotOptions> parsePlot(const std::vector<std::string>& args) {
+    PlotOptions options;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-o" && i + 1 < args.size())
+            options.output = args[++i];
+        else if (a == "--size" && i + 1 < args.size()) {
+            if (!parseSize(args[++i], options.width, options.height)) return std::nullopt;
+        } else if (!a.empty() && a[0] != '-' && options.session.empty())
+            options.session = a;
+        else
+            return std::nullopt;
+    }
+    if (options.session.empty() || options.output.empty()) return std::nullopt;
+    return options;
+}
+
+int plot(const PlotOptions& options, ErrorStreamSink& messages) {
+#ifdef VELUMBRA_BATCH_PLOT
+    Program program("");
+    if (!openQuietly(program, options.session)) return batchFailed;
+    // The command is asked to compute: the curves show even when the session
+    // was stored with automatic refreshing off.
+    program.kineticsView.autoRefresh = true;
+    if (!compute(program, messages)) return batchRefused;
+    if (writePlotImage(program, options.output, options.width, options.height)) return batchOk;
+    messages.writePieces("Failed to write the plot image.");
+    return batchFailed;
+#else
+    (void)options;
+    messages.writePieces("This velumbra-batch was built without plotting.");
+    return batchFailed;
+#endif
 }
 
 int resave(const std::string& session, const std::string& output) {
@@ -159,6 +222,10 @@ std::string batchUsageText() {
            "      --all        a column for every component, not only the shown ones\n"
            "      --no-labels  no header line\n"
            "      --extended   10001 points instead of 2001\n"
+           "  velumbra-batch plot SESSION -o FILE.png [--size WxH]\n"
+           "      Computes the session's kinetics and writes the kinetics plot as the\n"
+           "      program shows it, WxH pixels (default 800x500, each side 100 to 4000),\n"
+           "      as a PNG file. Needs no display.\n"
            "  velumbra-batch resave SESSION OUT\n"
            "      Opens SESSION and saves it as OUT, as \"Save As...\" does.\n"
            "  velumbra-batch equations SESSION [--no-scheme] [--no-grouping]\n"
@@ -176,6 +243,8 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     if (!args.empty() && args[0] == "kinetics") {
         if (auto options = parseKinetics(args)) return kinetics(*options, out, messages);
+    } else if (!args.empty() && args[0] == "plot") {
+        if (auto options = parsePlot(args)) return plot(*options, messages);
     } else if (!args.empty() && args[0] == "equations") {
         const int status = equations(args, out);
         if (status != batchUsage) return status;
