@@ -69,6 +69,7 @@ speedbar_frame=114x287+10+461
 control_frame=209x287+1059+461
 reactions_x=10 reactions_y=49 # drawing point (0, 0)
 drawing_part=890x300+5+24      # the reaction system left of the equations
+drawing_only=560x260+10+49     # the upper left of the drawing, no caption
 kinetics_x=138 kinetics_y=438
 control_x=1063 control_y=485
 
@@ -248,7 +249,7 @@ scene_quickstart() {
     double_click_at "$(rx 168)" "$(ry 168)"
     double_click_at "$(rx 392)" "$(ry 168)"
     rest_mouse
-    shot qs-two-components "$drawing_part"
+    shot qs-two-components "$drawing_only"
 
     # Step 3: from A's connection ring (17 pixels right of its centre) to B.
     drag "$(rx 185)" "$(ry 168)" "$(rx 392)" "$(ry 168)"
@@ -259,7 +260,7 @@ scene_quickstart() {
     # Step 4: the forward rate constant stands 11 pixels above the arrow.
     click_at "$(rx 281)" "$(ry 157)"
     type_value 0.5
-    shot qs-rate-dialog "$drawing_part"
+    shot qs-rate-dialog "$drawing_only"
     keys Return
     pause
 
@@ -460,7 +461,33 @@ scene_progress() {
     stop_program
 }
 
-# The speed bar and the About box.
+# The parameter list of the animation window for a reversible reaction.
+scene_animation() {
+    start_program
+    open_preset 4
+    open_menu "$view_menu"
+    keys_n 10 Down
+    keys Return
+    pause 1
+    local id
+    if ! id=$(window_id "Parameter Animation"); then
+        echo "  MISSING: no window \"Parameter Animation\", $images/animation.png not taken"
+        missing=$((missing + 1))
+        stop_program
+        return 0
+    fi
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    # The list "Parameter" stands at (70, 16), 345 by 21 pixels.
+    click_at $((X + 240)) $((Y + 26))
+    pause
+    shot animation "$((WIDTH + 20))x$((HEIGHT + 110))+$((X - 10))+$((Y - 10))"
+    keys Escape
+    pause
+    stop_program
+}
+
+# The speed bar and the About box (a window without caption, found by its
+# size).
 scene_shell() {
     start_program
     open_preset 2
@@ -469,7 +496,17 @@ scene_shell() {
     keys_n 4 Down
     keys Return
     pause 1
-    shot_window Velumbra about
+    local id="" w
+    for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        if [ "$WIDTH" = 525 ] && [ "$HEIGHT" = 278 ]; then id=$w; fi
+    done
+    if [ -n "$id" ]; then
+        shot about "$(window_area "$id")"
+    else
+        echo "  MISSING: no About box, $images/about.png not taken"
+        missing=$((missing + 1))
+    fi
     keys Escape
     pause
     stop_program
@@ -477,7 +514,7 @@ scene_shell() {
 
 trap stop_program EXIT
 scenes=("$@")
-[ ${#scenes[@]} -eq 0 ] && scenes=(quickstart main menus kinetics dialogs progress shell)
+[ ${#scenes[@]} -eq 0 ] && scenes=(quickstart main menus kinetics dialogs progress animation shell)
 for scene in "${scenes[@]}"; do
     echo "scene $scene"
     "scene_$scene"
