@@ -36,6 +36,6 @@ QUrl homePageUrl(const QString& word) {
     return QUrl(QLatin1String(homePagePrefix) + word + QLatin1String(homePageSuffix));
 }
 
-void openInViewer(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool openInViewer(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }

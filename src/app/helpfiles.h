@@ -26,6 +26,11 @@ QUrl quickStartUrl(const QString& programDirectory, const QString& title);
 QUrl usersGuideUrl(const QString& programDirectory, const QString& title);
 QUrl homePageUrl(const QString& word);
 
-// Hands a document or an address to the default viewer. Whether it exists
-// or opens is the viewer's business: nothing is reported.
-void openInViewer(const QUrl& url);
+// What the user is told when a help document is not there, or when no
+// viewer took a document or address; the file or address follows.
+inline constexpr const char* helpMissingMessage = "The help file is missing: ";
+inline constexpr const char* viewerFailedMessage = "No viewer could be started for ";
+
+// Hands a document or an address to the default viewer; false when no viewer
+// could be started.
+bool openInViewer(const QUrl& url);

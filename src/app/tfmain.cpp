@@ -1,21 +1,24 @@
 #include "app/tfmain.h"
 
 #include "app/applicationtitle.h"
-#include "app/placeholderwindow.h"
+#include "app/logo.h"
 #include "app/programdirectory.h"
+#include "app/tfabout.h"
+#include "app/tfbuttons.h"
 #include "app/windowarrangement.h"
 #include "session/program.h"
-#include "windows/common/windowframe.h"
+#include "windows/animation/tfanimation.h"
 #include "windows/control/tfcontrol.h"
 #include "windows/equations/tfequations.h"
 #include "windows/kinetics/tfkinetics.h"
 #include "windows/reactions/tfreactions.h"
+#include "windows/switches/tfreactionswitches.h"
+#include "windows/wobs/tfwobs.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
-#include <QMenu>
 #include <QMdiSubWindow>
-#include <QScreen>
+#include <QMenu>
 #include <QTimer>
 #include <QWindow>
 
@@ -25,20 +28,6 @@ namespace {
 constexpr QSize reactionsInitialSize(600, 300);
 constexpr QSize kineticsInitialSize(600, 300);
 constexpr QSize equationsInitialSize(348, 300);
-constexpr QSize speedbarSize(106, 259);
-constexpr QSize animationSize(550, 106);
-constexpr QSize weightedObservationSize(401, 321);
-
-constexpr Qt::WindowFlags floatingFlags =
-    Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
-
-void centreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen();
-    if (!screen) return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
 
 // Places a top-level window's outer frame, as far as the window system has
 // told the frame's margins.
@@ -55,6 +44,9 @@ TFmain::TFmain(Program& owner, QWidget* parent)
     : QMainWindow(parent), program(owner), sessionDialogs(this, owner.directory),
       sessionCommands(owner, sessionDialogs) {
     setWindowTitle(QString::fromLatin1(applicationTitle));
+    // The windows parented here show the same icon.
+    setWindowIcon(makeLogoIcon());
+    logo = makeLogo(TFabout::logoSide);
     mdiArea = new QMdiArea(this);
     mdiArea->setFrameShape(QFrame::NoFrame);
     setCentralWidget(mdiArea);
@@ -70,8 +62,7 @@ TFmain::TFmain(Program& owner, QWidget* parent)
     program.vReactor.measurer.reset(&textMeasurer);
     createWindows();
     buildMenus();
-    // The animation window adds its receiver here.
-    program.registerReceivers(&*reactionReceiver, nullptr, &receiver);
+    program.registerReceivers(&*reactionReceiver, &*animationReceiver, &receiver);
     program.progress = &progressRunner;
     program.statusDisplay = [this](const std::string& status) {
         controlWindow->showStatus(status);
@@ -86,8 +77,8 @@ TFmain::~TFmain() {
 }
 
 void TFmain::createWindows() {
-    reactionWindow = new TFreactions(program.vReactor, program.preferences, program.animation,
-                                     program, *this);
+    reactionWindow =
+        new TFreactions(program.vReactor, program.preferences, program.animation, program, *this);
     reactionWindow->resize(reactionsInitialSize);
     reactionReceiver.emplace(*reactionWindow);
     reactionSubWindow = addChildWindow(reactionWindow, true);
@@ -102,24 +93,24 @@ void TFmain::createWindows() {
     equationsWindow = new TFequations(program.vReactor, program.preferences, program, this);
     equationsWindow->resize(equationsInitialSize);
 
-    speedbarWindow = new PlaceholderWindow(QStringLiteral("Speedbar "), speedbarSize);
-    speedbarWindow->setFixedSize(speedbarSize);
+    speedbarWindow = new TFbuttons(*this);
     speedbarSubWindow = addChildWindow(speedbarWindow, false);
 
-    animationWindow = new PlaceholderWindow(QStringLiteral("Parameter Animation"), animationSize,
-                                            this, floatingFlags);
-    animationWindow->setFixedSize(animationSize);
+    animationWindow = new TFanimation(program.vReactor, program.animation, program, this);
+    animationWindow->updateEquations = [this] { rebuildEquations(false); };
+    animationWindow->repaintSpeedBar = [this] { repaintSpeedbar(); };
+    animationReceiver.emplace(*animationWindow);
 
     kineticsWindow = new TFkinetics(program.vReactor, program.reactor, program.calculation,
                                     program.weightedObservation, program.kineticsView,
                                     program.animation, program.preferences, program);
     kineticsWindow->preferencesDialogOpen = [this] { return preferencesDialogOpen; };
+    kineticsWindow->animatedParameterLabel = [this] { return animationWindow->selectedLabel; };
     kineticsWindow->resize(kineticsInitialSize);
     kineticsSubWindow = addChildWindow(kineticsWindow, true);
 
-    weightedObservationWindow = new PlaceholderWindow(QStringLiteral("Weighted Observation"),
-                                                      weightedObservationSize, this, floatingFlags);
-    weightedObservationWindow->setFixedSize(weightedObservationSize);
+    weightedObservationWindow =
+        new TFwObs(program.vReactor, program.weightedObservation, program, this);
 }
 
 QMdiSubWindow* TFmain::addChildWindow(QWidget* content, bool resizable) {
@@ -234,11 +225,11 @@ void TFmain::rebuildEquations(bool resetScroll) {
 }
 
 void TFmain::repaintSpeedbar() {
-    speedbarWindow->refresh();
+    speedbarWindow->update();
 }
 
 void TFmain::refreshWeightedObservation() {
-    weightedObservationWindow->refresh();
+    if (weightedObservationWindow->isVisible()) weightedObservationWindow->fill();
 }
 
 void TFmain::refreshKinetics() {
@@ -257,9 +248,13 @@ void TFmain::showAnimationWindow() {
     showFloatingWindow(animationWindow);
 }
 
-void TFmain::editReactionSwitches(int, bool) {}
+void TFmain::editReactionSwitches(int reaction, bool backward) {
+    showReactionSwitches(this, program.vReactor, reaction, backward, program.reactor,
+                         program.animation, program);
+}
 
 void TFmain::animatedParameterChosen() {
+    animationWindow->rebuild();
     repaintSpeedbar();
     rebuildEquations(false);
     updateIdleLoop();
@@ -272,14 +267,33 @@ void TFmain::showChildWindow(QMdiSubWindow* window) {
 }
 
 void TFmain::showFloatingWindow(QWidget* window) {
-    bool* placed = window == animationWindow             ? &animationPlaced_
-                   : window == weightedObservationWindow ? &weightedObservationPlaced_
-                                                         : nullptr;
-    if (placed && !*placed) {
-        *placed = true;
-        centreOnScreen(window);
-    }
+    // The animation and weighted observation windows centre themselves when
+    // first shown.
     window->showNormal();
     window->raise();
     window->activateWindow();
+}
+
+void TFmain::showEquations() {
+    showFloatingWindow(equationsWindow);
+}
+
+bool TFmain::animationWindowVisible() const {
+    return animationWindow->isVisible();
+}
+
+void TFmain::closeAnimationWindow() {
+    animationWindow->close();
+}
+
+void TFmain::openPreset(const PresetItem& preset) {
+    sessionCommands.openPreset(preset);
+}
+
+void TFmain::togglePlay() {
+    animationWindow->togglePlay();
+}
+
+bool TFmain::animationRunning() const {
+    return program.animation.isAnimating();
 }

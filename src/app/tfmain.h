@@ -1,32 +1,40 @@
 #pragma once
 
+#include "app/helpfiles.h"
 #include "app/mainwindoweventreceiver.h"
 #include "app/mainwindowviews.h"
 #include "app/qtsessiondialogs.h"
+#include "app/speedbarhost.h"
 #include "model/poi.h"
+#include "session/reactorexport.h"
 #include "session/sessioncommands.h"
+#include "windows/animation/animationwindoweventreceiver.h"
 #include "windows/control/progressdialogrunner.h"
 #include "windows/reactions/qttextmeasurer.h"
 #include "windows/reactions/reactionwindoweventreceiver.h"
 #include "windows/reactions/reactionwindowhost.h"
 
+#include <QImage>
 #include <QMainWindow>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-class PlaceholderWindow;
 class Program;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QTimer;
+class TFanimation;
+class TFbuttons;
 class TFcontrol;
 class TFequations;
 class TFkinetics;
 class TFreactions;
+class TFwObs;
 
 // The frame of the application: a maximised window whose client area holds
 // the reaction system, simulation control, reaction kinetics and speed bar
@@ -34,7 +42,10 @@ class TFreactions;
 // windows float above it. It owns the menus and their commands, records
 // every command in the undo history, refreshes the windows after every
 // change, and drives the parameter animation from its idle loop.
-class TFmain : public QMainWindow, public MainWindowViews, public ReactionWindowHost {
+class TFmain : public QMainWindow,
+               public MainWindowViews,
+               public ReactionWindowHost,
+               public SpeedBarHost {
     Q_OBJECT
 public:
     // Delay from the first show to the first tick, which puts the first
@@ -59,15 +70,15 @@ public:
     void setCaption(const std::string& text);
 
     // --- Commands of the menus (and of the windows that offer them) ---
-    void newSession();
-    void openSession();
+    void newSession() override;
+    void openSession() override;
     void saveSession();
     void saveSessionAs();
     void openPreset(int index);
-    void openRecent(int index);
-    void undo();
-    void redo();
-    void showHistory();
+    void openRecent(int index) override;
+    void undo() override;
+    void redo() override;
+    void showHistory() override;
     void showPreferences();
     void newComponent();
     void newReaction();
@@ -92,7 +103,12 @@ public:
     void toggleSortMode();
     void showChildWindow(QMdiSubWindow* window);
     void showFloatingWindow(QWidget* window);
-    void openHelp(const char* document);
+    void exportKinetics();
+    // A help document is handed to the viewer only when it exists; a missing
+    // one, or a viewer that cannot be started, is reported.
+    void openHelp(const QUrl& document);
+    void openHomePage();
+    void showAboutBox();
 
     // Enabling and captions, computed as each menu opens. The reaction
     // system window refreshes its copy of the System menu through
@@ -116,6 +132,16 @@ public:
     void animatedParameterChosen() override;
     void rebuildEquations() override { rebuildEquations(false); }
 
+    // --- SpeedBarHost ---
+    void showEquations() override;
+    bool animationWindowVisible() const override;
+    void closeAnimationWindow() override;
+    std::vector<PresetItem> presets() const override;
+    void openPreset(const PresetItem& preset) override;
+    Text_ recentFiles() const override;
+    void togglePlay() override;
+    bool animationRunning() const override;
+
     Program& program;
     QtSessionDialogs sessionDialogs;
     SessionCommands sessionCommands;
@@ -130,14 +156,22 @@ public:
     TFcontrol* controlWindow;
     QMdiSubWindow* controlSubWindow;
     TFequations* equationsWindow;
-    PlaceholderWindow* speedbarWindow;
+    TFbuttons* speedbarWindow;
     QMdiSubWindow* speedbarSubWindow;
-    PlaceholderWindow* animationWindow;
+    TFanimation* animationWindow;
     TFkinetics* kineticsWindow;
     QMdiSubWindow* kineticsSubWindow;
-    PlaceholderWindow* weightedObservationWindow;
+    TFwObs* weightedObservationWindow;
 
     std::optional<ReactionWindowEventReceiver> reactionReceiver;
+    std::optional<AnimationWindowEventReceiver> animationReceiver;
+    // The export's settings, kept for the run.
+    ReactorExport exportTable;
+    // The about box's picture, drawn once.
+    QImage logo;
+    // Hands help documents and the home page to the desktop's viewer; tests
+    // put a recorder in its place.
+    std::function<bool(const QUrl&)> openUrl = openInViewer;
 
     QMenu* sessionMenu;
     QMenu* presetsMenu;
@@ -196,6 +230,4 @@ private:
 
     bool started_ = false;
     bool equationsShown_ = false;
-    bool weightedObservationPlaced_ = false;
-    bool animationPlaced_ = false;
 };

@@ -1,17 +1,20 @@
 #include "app/tfmain.h"
 
 #include "app/applicationtitle.h"
+#include "app/helpfiles.h"
 #include "app/menustate.h"
 #include "app/newobjectplacement.h"
-#include "app/placeholderwindow.h"
-#include "app/programdirectory.h"
+#include "app/tfabout.h"
+#include "foundation/messagesink.h"
 #include "session/program.h"
+#include "windows/common/cp1252.h"
 #include "windows/equations/tfequations.h"
+#include "windows/export/tfexport.h"
 #include "windows/history/tfhistory.h"
 #include "windows/input/askvalue.h"
 #include "windows/options/tfautooptions.h"
 
-#include <QDesktopServices>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace {
@@ -182,8 +185,26 @@ void TFmain::toggleSortMode() {
     rebuildEquations(false);
 }
 
-void TFmain::openHelp(const char* document) {
-    const QString file = fromFileName(program.directory) + QStringLiteral("/Help/") +
-                         QString::fromLatin1(applicationTitle) + QString::fromLatin1(document);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+void TFmain::exportKinetics() {
+    TFexport dialog(program, exportTable, {}, this);
+    dialog.exec();
+}
+
+void TFmain::openHelp(const QUrl& document) {
+    const QString file = document.toLocalFile();
+    if (!QFileInfo::exists(file)) {
+        showMessage(helpMissingMessage + toCp1252(file));
+        return;
+    }
+    if (!openUrl(document)) showMessage(viewerFailedMessage + toCp1252(file));
+}
+
+void TFmain::openHomePage() {
+    const QUrl page = homePageUrl(QString::fromLatin1(homePageWord));
+    if (!openUrl(page)) showMessage(viewerFailedMessage + toCp1252(page.toString()));
+}
+
+void TFmain::showAboutBox() {
+    showAbout(QString::fromLatin1(applicationTitle), QString::fromLatin1(TFabout::versionText),
+              QString::fromLatin1(homePageWord), logo, TFabout::defaultBandColour, this);
 }

@@ -1,12 +1,15 @@
 #include "app/tfmain.h"
 
+#include "app/applicationtitle.h"
+#include "app/helpfiles.h"
 #include "app/menustate.h"
-#include "app/placeholderwindow.h"
 #include "app/programdirectory.h"
 #include "session/program.h"
 #include "windows/common/cp1252.h"
 #include "windows/common/menufill.h"
+#include "windows/animation/tfanimation.h"
 #include "windows/equations/tfequations.h"
+#include "windows/wobs/tfwobs.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -134,16 +137,18 @@ void TFmain::buildViewMenu() {
 
 void TFmain::buildOtherMenus() {
     exportMenu = menuBar()->addMenu(QStringLiteral("Export"));
-    // The export dialog comes with its own window family.
-    addItem(exportMenu, "Export Reaction Kinetics...", [] {})->setEnabled(false);
+    addItem(exportMenu, "Export Reaction Kinetics...", [this] { exportKinetics(); });
 
     infoMenu = menuBar()->addMenu(QStringLiteral("Info"));
-    addItem(infoMenu, "Quick Start...", [this] { openHelp(" - Quick Start.html"); });
-    addItem(infoMenu, "User's Guide...", [this] { openHelp(" - User's Guide.html"); });
-    // The home page and the about box come with the about box.
-    addItem(infoMenu, "Home Page...", [] {})->setEnabled(false);
+    const QString folder = fromFileName(program.directory);
+    const QString title = QString::fromLatin1(applicationTitle);
+    addItem(infoMenu, "Quick Start...",
+            [this, folder, title] { openHelp(quickStartUrl(folder, title)); });
+    addItem(infoMenu, "User's Guide...",
+            [this, folder, title] { openHelp(usersGuideUrl(folder, title)); });
+    addItem(infoMenu, "Home Page...", [this] { openHomePage(); });
     infoMenu->addSeparator();
-    addItem(infoMenu, "About...", [] {})->setEnabled(false);
+    addItem(infoMenu, "About...", [this] { showAboutBox(); });
 }
 
 void TFmain::updateSessionMenu() {
@@ -154,16 +159,26 @@ void TFmain::updateSessionMenu() {
     redoAction->setEnabled(history.canRedo());
     redoAction->setText(fromCp1252(history.redoCaption()));
 
-    presetItems = sessionCommands.presets();
+    presetItems = presets();
     Text_ presetNames;
     for (const PresetItem& preset : presetItems)
-        presetNames.add(fileCaption(preset.caption));
+        presetNames.add(preset.caption);
     fillMenuFromList(presetsMenu, presetNames, [this](int i) { openPreset(i); });
+    fillMenuFromList(recentMenu, recentFiles(), [this](int i) { openRecent(i); });
+}
 
-    Text_ recentNames;
+std::vector<PresetItem> TFmain::presets() const {
+    std::vector<PresetItem> items = sessionCommands.presets();
+    for (PresetItem& item : items)
+        item.caption = fileCaption(item.caption);
+    return items;
+}
+
+Text_ TFmain::recentFiles() const {
+    Text_ names;
     for (const std::string& file : program.recentFiles.files)
-        recentNames.add(fileCaption(file));
-    fillMenuFromList(recentMenu, recentNames, [this](int i) { openRecent(i); });
+        names.add(fileCaption(file));
+    return names;
 }
 
 void TFmain::updateSystemMenu() {

@@ -2,21 +2,27 @@
 #include "windows/equations/tfequations.h"
 #include "windows/reactions/tfreactions.h"
 
-#include "app/placeholderwindow.h"
+#include "app/tfbuttons.h"
+#include "app/tfmainfixture.h"
 #include "app/windowarrangement.h"
 #include "foundation/numberformat.h"
-#include "session/program.h"
-#include "support/recordingmessagesink.h"
-#include "support/tempdir.h"
-#include "support/testsystem.h"
+#include "support/manualtickclock.h"
+#include "windows/animation/animationoptions.h"
+#include "windows/animation/tfanimation.h"
 #include "windows/control/tfcontrol.h"
 #include "windows/input/tfinputfield.h"
+#include "windows/kinetics/kineticslook.h"
+#include "windows/kinetics/tfkinetics.h"
 #include "windows/options/tfautooptions.h"
 #include "windows/whenmodal.h"
+#include "windows/wobs/tfwobs.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -28,73 +34,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
-
-QAction* item(QMenu* menu, const QString& caption) {
-    for (QAction* action : menu->actions()) {
-        if (action->text() == caption) return action;
-        if (action->menu())
-            if (QAction* inner = item(action->menu(), caption)) return inner;
-    }
-    return nullptr;
-}
-
-QStringList captions(QMenu* menu) {
-    QStringList list;
-    for (QAction* action : menu->actions())
-        list << action->text();
-    return list;
-}
-
-class TFmainTest : public ::testing::Test {
-protected:
-    ~TFmainTest() override {
-        window.reset();
-        program.reset();
-    }
-
-    void start() {
-        window = std::make_unique<TFmain>(*program);
-        window->resize(1000, 700);
-        window->show();
-        window->firstTick();
-    }
-
-    // Opens the menu's enabling and runs the item as a click would.
-    void choose(QMenu* menu, const QString& caption) {
-        emit menu->aboutToShow();
-        QAction* action = item(menu, caption);
-        ASSERT_TRUE(action) << caption.toStdString();
-        if (QMenu* parent = qobject_cast<QMenu*>(action->parent())) emit parent->aboutToShow();
-        ASSERT_TRUE(action->isEnabled()) << caption.toStdString();
-        action->trigger();
-    }
-
-    std::string lastLabel() const { return program->history.label(program->history.current()); }
-
-    // Two components, A (selected) and B, and a selected reaction A -> B
-    // with a switch, recorded as the first level of a new session.
-    void buildSystem() {
-        Vreactor& v = program->vReactor;
-        const int a = addComponent(v, "A", 1);
-        const int b = addComponent(v, "B", 0);
-        Vreaction& r = addReaction(v, {{a, 1, -1}, {b, 1, +1}}, 2);
-        r.selected = true;
-        addSwitches(r.switches, {1});
-        v.components[a].selected = true;
-        broadcast(systemChanged);
-        program->history.clear();
-        program->pushUndo("[New session]", false);
-    }
-
-    TempDir dir;
-    RecordingMessageSink messages;
-    std::unique_ptr<Program> program = std::make_unique<Program>(dir.path());
-    std::unique_ptr<TFmain> window;
-};
 
 TEST_F(TFmainTest, WindowsHaveTheirCaptionsSizesAndDefaultPlaces) {
     start();
@@ -135,24 +82,33 @@ TEST_F(TFmainTest, WindowsHaveTheirCaptionsSizesAndDefaultPlaces) {
     // The offscreen platform puts the client where the frame was asked for.
     EXPECT_TRUE(equations->frameGeometry().topLeft() == placed.topLeft() ||
                 equations->geometry().topLeft() == placed.topLeft());
-    EXPECT_EQ(window->animationWindow->windowTitle(), "Parameter Animation");
-    EXPECT_EQ(window->animationWindow->size(), QSize(550, 106));
-    EXPECT_FALSE(window->animationWindow->isVisible());
-    EXPECT_EQ(window->weightedObservationWindow->windowTitle(), "Weighted Observation");
-    EXPECT_EQ(window->weightedObservationWindow->size(), QSize(401, 321));
-    EXPECT_FALSE(window->weightedObservationWindow->isVisible());
+    const std::tuple<QWidget*, const char*, QSize> floating[] = {
+        {window->animationWindow, "Parameter Animation", {550, 106}},
+        {window->weightedObservationWindow, "Weighted Observation", {401, 321}},
+    };
+    for (const auto& [floater, caption, size] : floating) {
+        EXPECT_EQ(floater->windowTitle(), caption);
+        EXPECT_EQ(floater->size(), size) << caption;
+        EXPECT_FALSE(floater->isVisible()) << caption;
+        EXPECT_TRUE(floater->isWindow() && floater->parentWidget() == window.get()) << caption;
+        EXPECT_TRUE(floater->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << caption;
+        EXPECT_EQ(floater->windowIcon().cacheKey(), window->windowIcon().cacheKey()) << caption;
+    }
+    EXPECT_FALSE(window->windowIcon().isNull());
 }
 
 TEST_F(TFmainTest, StartUpRegistersTheReceiversAndStartsANewSession) {
     start();
     const Llist<EventReceiver*>& r = eventRegistry().receivers;
-    ASSERT_EQ(r.count(), 6);
-    EXPECT_EQ(r[0], &program->vReactor);
-    EXPECT_EQ(r[1], &*window->reactionReceiver);
-    EXPECT_EQ(r[2], &program->calculation);
-    EXPECT_EQ(r[3], &program->weightedObservation);
-    EXPECT_EQ(r[4], &program->animation);
-    EXPECT_EQ(r[5], &window->receiver);
+    const EventReceiver* const order[] = {
+        &program->vReactor,    &*window->reactionReceiver,
+        &program->calculation, &program->weightedObservation,
+        &program->animation,   &*window->animationReceiver,
+        &window->receiver,
+    };
+    ASSERT_EQ(r.count(), 7);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(r[i], order[i]) << i;
     EXPECT_EQ(program->history.count(), 1);
     EXPECT_EQ(lastLabel(), "[New session]");
     // The calculation of the new session reached the status box.
@@ -482,6 +438,124 @@ TEST_F(TFmainTest, TheViewMenuBringsWindowsBack) {
     EXPECT_TRUE(window->equationsWindow->isVisible());
     choose(window->viewMenu, "   Sort Equations and Components");
     EXPECT_FALSE(window->sortAction->isChecked());
+}
+
+} // namespace
+
+namespace {
+
+std::vector<double> values(const Llist<double>& list) {
+    return {list.begin(), list.end()};
+}
+
+TEST_F(TFmainTest, AnAnimatedRateConstantMovesTheCurvesFromTheIdleLoop) {
+    ManualTickClock clock;
+    start();
+    buildSystem();
+    Vreaction& reaction = program->vReactor.reactions[0];
+    const auto concentrationsOfA = [this] {
+        return values(program->calculation.kinetics[0].values);
+    };
+    // The kinetics at the set value (k = 2) and at the upper end of the motion.
+    reaction.rateConstant = 4;
+    broadcast(parametersChanged);
+    const std::vector<double> atUpperEnd = concentrationsOfA();
+    reaction.rateConstant = 2;
+    broadcast(parametersChanged);
+    const std::vector<double> atSetValue = concentrationsOfA();
+    ASSERT_NE(atUpperEnd, atSetValue);
+
+    // "Up & Down" three "-" clicks away from the default, a period of 10 s.
+    TFanimation* animation = window->animationWindow;
+    TFbuttons* bar = window->speedbarWindow;
+    QTest::mouseClick(bar->Banimate, Qt::LeftButton);
+    ASSERT_TRUE(animation->isVisible());
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(animation, Qt::LeftButton, {},
+                          animation->rects.fields[motionField].minus.center());
+    ASSERT_EQ(program->animation.motion, Animation::upAndDown);
+    ASSERT_EQ(program->animation.period, 10);
+    EXPECT_EQ(animation->CBpar->currentText(), "Rate constant of A -> B");
+
+    // The speed bar's "Play" is the animation window's.
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->playRect.center());
+    EXPECT_EQ(program->animation.animatedParameter(), &reaction.rateConstant);
+    EXPECT_EQ(lastLabel(), "Toggle parameter animation");
+    EXPECT_TRUE(window->idleLoopRunning());
+    EXPECT_EQ(window->kineticsWindow->animatedParameterLabel(), "Rate constant of A -> B");
+
+    const std::pair<std::int64_t, double> ticks[] = {{2500, 2.5}, {5000, 4}, {10000, 1}};
+    for (const auto& [now, k] : ticks) {
+        SCOPED_TRACE(now);
+        clock.now = now;
+        QTest::qWait(20);
+        EXPECT_EQ(animation->valueText, formatNumber(k));
+        EXPECT_EQ(reaction.rateConstant, 2) << "the set value between steps";
+    }
+    clock.now = 5000;
+    QTest::qWait(20);
+    EXPECT_EQ(concentrationsOfA(), atUpperEnd);
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->playRect.center());
+    EXPECT_FALSE(program->animation.isAnimating());
+    EXPECT_FALSE(window->idleLoopRunning());
+    EXPECT_EQ(concentrationsOfA(), atSetValue);
+    QTest::mouseClick(bar->Banimate, Qt::LeftButton);
+    EXPECT_FALSE(animation->isVisible());
+}
+
+TEST_F(TFmainTest, DeletingOrDeactivatingTheAnimatedReactionStopsTheAnimation) {
+    start();
+    for (const char* command : {"Deactivate Reactions", "Delete Reactions"}) {
+        SCOPED_TRACE(command);
+        program->newSession();
+        buildSystem();
+        program->animation.setAnimated(&program->vReactor.reactions[0].rateConstant);
+        window->animatedParameterChosen();
+        ASSERT_TRUE(window->idleLoopRunning());
+        choose(window->systemMenu, command);
+        EXPECT_FALSE(program->animation.isAnimating());
+        EXPECT_FALSE(window->idleLoopRunning());
+        EXPECT_EQ(window->animationWindow->CBpar->count(), 2) << "the two concentrations";
+        const Llist<double>& a = program->calculation.kinetics[0].values;
+        EXPECT_EQ(a[a.last()], 1) << "recomputed without the reaction";
+    }
+}
+
+TEST_F(TFmainTest, WeightedObservationFollowsTheSystemAndShowsItsCurve) {
+    start();
+    buildSystem();
+    const auto observationPixels = [this] {
+        const QImage& plot = window->kineticsWindow->plotBitmap();
+        int count = 0;
+        for (int y = 0; y < plot.height(); ++y)
+            for (int x = 0; x < plot.width(); ++x)
+                count += plot.pixelColor(x, y) == observationColour;
+        return count;
+    };
+    EXPECT_EQ(observationPixels(), 0);
+
+    choose(window->viewMenu, "Weighted Observation...");
+    TFwObs* wobs = window->weightedObservationWindow;
+    ASSERT_TRUE(wobs->isVisible());
+    QTest::mouseClick(wobs->CBactive, Qt::LeftButton);
+    EXPECT_TRUE(program->weightedObservation.active);
+    EXPECT_EQ(lastLabel(), "Activate/deactivate weighted observation");
+    // Both weights are 1 and A -> B keeps A + B at 1.
+    const Llist<double>& observed = program->weightedObservation.values;
+    ASSERT_EQ(observed.count(), program->calculation.kinetics[0].values.count());
+    EXPECT_NEAR(program->weightedObservation.minimum, 1, 1e-12);
+    EXPECT_NEAR(program->weightedObservation.maximum, 1, 1e-12);
+    EXPECT_GT(observationPixels(), 0);
+
+    // The list follows names and values changed elsewhere while it is shown.
+    program->vReactor.components[1].name = "Product";
+    broadcast(namesChanged);
+    EXPECT_TRUE(wobs->LBweights->item(1)->text().startsWith("Product "));
+    program->vReactor.components[1].weight = 3;
+    broadcast(systemChanged);
+    EXPECT_TRUE(wobs->LBweights->item(1)->text().endsWith(" 3"));
+    EXPECT_NEAR(program->weightedObservation.maximum, 1 + 2 * (1 - std::exp(-2.0)), 1e-3);
 }
 
 } // namespace

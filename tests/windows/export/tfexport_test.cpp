@@ -142,7 +142,7 @@ TEST_F(TFexportTest, WeightedObservationItemOnlyWhileTheCurveIsShown) {
 }
 
 TEST_F(TFexportTest, LabelsAndIterationsFollowTheControls) {
-    for (const auto [step, item] : {std::pair{1, 0}, {10, 1}, {100, 2}, {7, 0}}) {
+    for (const auto& [step, item] : {std::pair{1, 0}, {10, 1}, {100, 2}, {7, 0}}) {
         table.iterationsStep = step;
         dialog.refill();
         EXPECT_EQ(dialog.iterationsChoice->checkedId(), item) << step;

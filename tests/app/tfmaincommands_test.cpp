@@ -1,0 +1,108 @@
+#include "app/tfmain.h"
+
+#include "app/tfabout.h"
+#include "app/tfmainfixture.h"
+#include "windows/export/tfexport.h"
+#include "windows/switches/tfreactionswitches.h"
+#include "windows/whenmodal.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST_F(TFmainTest, ExportAndAboutOpenTheirDialogs) {
+    start();
+    buildSystem();
+    program->vReactor.components[1].monitor = false;
+    QStringList exported;
+    whenModal<TFexport>([&](TFexport& d) {
+        for (int i = 0; i < d.CBfunctionsToExport->count(); ++i)
+            exported << d.CBfunctionsToExport->item(i)->text();
+        d.reject();
+    });
+    choose(window->exportMenu, "Export Reaction Kinetics...");
+    EXPECT_EQ(exported, (QStringList{"Time Scale", "A", "B"}));
+    EXPECT_EQ(window->exportTable.componentFlags, (std::vector<bool>{true, false}))
+        << "the settings live on in the main window";
+
+    bool shown = false;
+    QStringList lines;
+    whenModal<TFabout>([&](TFabout& box) {
+        shown = true;
+        EXPECT_EQ(box.title, "Velumbra");
+        EXPECT_EQ(box.version, "Version 2.4.0");
+        EXPECT_EQ(box.band, 0xFFECEC);
+        EXPECT_FALSE(box.logo.isNull());
+        lines = box.lines();
+        QTest::keyClick(&box, Qt::Key_Space);
+    });
+    choose(window->infoMenu, "About...");
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(lines.last(), "https://velumbra.example.org/");
+}
+
+TEST_F(TFmainTest, HelpDocumentsAndTheHomePageGoToTheViewer) {
+    start();
+    std::vector<QUrl> opened;
+    bool viewerStarts = true;
+    window->openUrl = [&](const QUrl& url) {
+        opened.push_back(url);
+        return viewerStarts;
+    };
+    const std::string quickStart = dir.file("Help/Velumbra - Quick Start.html");
+    const std::string guide = dir.file("Help/Velumbra - User's Guide.html");
+
+    choose(window->infoMenu, "Quick Start...");
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(messages.messages,
+              (std::vector<std::string>{"The help file is missing: " + quickStart}));
+
+    std::filesystem::create_directory(dir.file("Help"));
+    writeFileBytes(quickStart, "<html></html>");
+    writeFileBytes(guide, "<html></html>");
+    choose(window->infoMenu, "Quick Start...");
+    choose(window->infoMenu, "User's Guide...");
+    choose(window->infoMenu, "Home Page...");
+    const std::vector<QUrl> expected{QUrl::fromLocalFile(QString::fromStdString(quickStart)),
+                                     QUrl::fromLocalFile(QString::fromStdString(guide)),
+                                     QUrl("https://velumbra.example.org/")};
+    EXPECT_EQ(opened, expected);
+    EXPECT_EQ(messages.messages.size(), 1u);
+
+    viewerStarts = false;
+    choose(window->infoMenu, "Home Page...");
+    EXPECT_EQ(messages.messages.back(),
+              "No viewer could be started for https://velumbra.example.org/");
+}
+
+TEST_F(TFmainTest, ReactionSwitchesOpenOnTheChosenDirection) {
+    start();
+    buildSystem();
+    addSwitches(program->vReactor.reactions[0].switchesBack, {3, 4});
+    for (const auto& [backward, lines] : {std::pair{false, 1}, std::pair{true, 2}}) {
+        int listed = -1;
+        whenModal<TFreactionSwitches>([&](TFreactionSwitches& d) {
+            listed = d.LBswitches->count();
+            d.reject();
+        });
+        window->editReactionSwitches(0, backward);
+        EXPECT_EQ(listed, lines) << backward;
+    }
+
+    whenModal<TFreactionSwitches>([](TFreactionSwitches& d) {
+        QTest::mouseClick(d.BdeleteAll, Qt::LeftButton);
+        d.accept();
+    });
+    window->editReactionSwitches(0, true);
+    EXPECT_TRUE(program->vReactor.reactions[0].switchesBack.empty());
+    EXPECT_EQ(program->vReactor.reactions[0].switches.count(), 1);
+    EXPECT_EQ(lastLabel(), "Delete reaction switches");
+}
+
+} // namespace
