@@ -285,6 +285,12 @@ scene_quickstart() {
     # The option row: fields 41 pixels high, 15 above the bottom; "+" in the
     # upper and "-" in the lower half of a 20 pixel strip at a field's right.
     local row=$((ay + HEIGHT - 15 - 41))
+    # Step 8: the first entry of the list "Parameter" (at (70, 16), 345 by
+    # 21 pixels) is the rate constant; the list remembers the entry chosen
+    # before, the concentration of A.
+    click_at $((ax + 240)) $((ay + 26))
+    keys Home Return
+    pause
     click_at $((ax + 184)) $((row + 10))
     click_at $((ax + 184)) $((row + 10))
     local i
@@ -293,9 +299,11 @@ scene_quickstart() {
     pause
     shot_window "Parameter Animation" qs-animation-window
 
-    # Step 10: Play, and the curves a moment later.
+    # Step 10: Play; the speed bar's Animation button then closes the window
+    # (the animation goes on), and the curves a moment later.
     click_at $((ax + 497)) $((row + 20))
-    xdotool mousemove 640 795
+    click_at 66 701
+    rest_mouse
     pause 2.5
     shot qs-animated-curves "$kinetics_frame"
     stop_program
@@ -480,7 +488,7 @@ scene_animation() {
     # The list "Parameter" stands at (70, 16), 345 by 21 pixels.
     click_at $((X + 240)) $((Y + 26))
     pause
-    shot animation "$((WIDTH + 20))x$((HEIGHT + 110))+$((X - 10))+$((Y - 10))"
+    shot animation "${WIDTH}x${HEIGHT}+${X}+${Y}"
     keys Escape
     pause
     stop_program
