@@ -92,7 +92,7 @@ QImage makeLogo(int side) {
 
 QIcon makeLogoIcon() {
     QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
+    for (int side : logoIconSides)
         icon.addPixmap(QPixmap::fromImage(makeLogo(side)));
     return icon;
 }

@@ -11,5 +11,8 @@
 // below 1.
 QImage makeLogo(int side);
 
-// The logo at the usual icon sizes, for the program's windows.
+// The usual icon sizes: the program's windows and the desktop's menus.
+inline constexpr int logoIconSides[] = {16, 24, 32, 48, 64, 128, 256};
+
+// The logo at `logoIconSides`, for the program's windows.
 QIcon makeLogoIcon();

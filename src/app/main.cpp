@@ -19,7 +19,8 @@ int main(int argc, char* argv[]) {
     MessageBoxSink messages;
     // Reads the preferences and the recent files; writes them back when it
     // ends, after the windows are gone.
-    Program program(programDirectory());
+    const std::string directory = programDirectory();
+    Program program(directory, settingsDirectory(directory));
     TFmain mainWindow(program);
     // Without a window manager nothing maximises the window: it is given the
     // screen's working area itself.

@@ -4,9 +4,9 @@
 #include "foundation/numberformat.h"
 #include "session/programfiles.h"
 
-Preferences::Preferences(const std::string& programDirectory)
-    : fileName(programDirectory.empty() ? std::string()
-                                        : programFile(programDirectory, preferencesFileName)) {
+Preferences::Preferences(const std::string& settingsDirectory)
+    : fileName(settingsDirectory.empty() ? std::string()
+                                         : programFile(settingsDirectory, preferencesFileName)) {
     declareTable();
     // A missing or unreadable file leaves the defaults; it is created on exit.
     if (!fileName.empty()) (void)load(blockName, fileName);

@@ -7,7 +7,7 @@
 #include <string>
 
 // The program's preferences: one table of options whose variables the rest of
-// the program reads directly. Read from "prefs.cfg" in the program's
+// the program reads directly. Read from "prefs.cfg" in the settings
 // directory on construction and written back there on destruction.
 class Preferences : public AutoOptions {
 public:
@@ -21,10 +21,10 @@ public:
     enum EquationsStyle { equationsClean, equationsNotebook, equationsSystem };
     enum KineticsColorScheme { kineticsDefault, kineticsHighContrast };
 
-    // Declares the table, loads "prefs.cfg" from `programDirectory` and sets
+    // Declares the table, loads "prefs.cfg" from `settingsDirectory` and sets
     // the number format from it (without a broadcast: nobody listens yet).
     // An empty directory gives the defaults, and nothing is read or written.
-    explicit Preferences(const std::string& programDirectory);
+    explicit Preferences(const std::string& settingsDirectory);
     // Saves "prefs.cfg".
     ~Preferences() override;
 

@@ -10,18 +10,21 @@ std::string fileIn(const std::string& directory, const char* name) {
 }
 } // namespace
 
-Program::Program(const std::string& programDirectory)
-    : directory(programDirectory), reactor(&vReactor), animation(vReactor),
-      preferences(programDirectory), history([this](const ReactorSession& state) {
+Program::Program(const std::string& programDirectory, const std::string& settingsLocation)
+    : directory(programDirectory), settingsDirectory(settingsLocation), reactor(&vReactor),
+      animation(vReactor), preferences(settingsLocation),
+      history([this](const ReactorSession& state) {
           session = state;
           SessionObjects current = objects();
           session.apply(current);
       }),
-      recentFiles(fileIn(programDirectory, recentFilesFileName)),
+      recentFiles(fileIn(settingsLocation, recentFilesFileName)),
       calculation(vReactor, reactor, *this), weightedObservation(&vReactor, &calculation, this) {
     vReactor.settings.reset(&preferences.modelSettings);
     registerReceivers(nullptr, nullptr, nullptr);
 }
+
+Program::Program(const std::string& oneDirectory) : Program(oneDirectory, oneDirectory) {}
 
 Program::~Program() {
     eventRegistry().clear();
@@ -71,7 +74,7 @@ void Program::newSession() {
 }
 
 std::string Program::lastRunFile() const {
-    return fileIn(directory, lastRunFileName);
+    return fileIn(settingsDirectory, lastRunFileName);
 }
 
 std::string Program::presetsDirectory() const {

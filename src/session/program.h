@@ -30,10 +30,15 @@ class TextMeasurer;
 // registry. One Program exists at a time.
 class Program : public UndoRecorder, public CalculationEnvironment {
 public:
-    // `programDirectory` holds "prefs.cfg", "recent.cfg", "lastRun.vsn" and
-    // "Presets". An empty directory keeps every setting at its default and
-    // writes no file of its own (the headless command).
-    explicit Program(const std::string& programDirectory);
+    // `programDirectory` holds "Presets" and "Help", which the program only
+    // reads; `settingsDirectory` holds "prefs.cfg", "recent.cfg" and
+    // "lastRun.vsn", which are read and written there alone. An empty
+    // settings directory keeps every setting at its default and writes no
+    // file of its own; an empty program directory has no presets.
+    Program(const std::string& programDirectory, const std::string& settingsLocation);
+    // Both in one directory; an empty one reads and writes no file at all
+    // (the headless command).
+    explicit Program(const std::string& oneDirectory);
     ~Program() override;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -75,7 +80,9 @@ public:
     void showStatus(const std::string& message) override;
     ProgressRunner* progressRunner() override { return progress; }
 
+    // The program's directory and the directory of its settings files.
     const std::string directory;
+    const std::string settingsDirectory;
     // Construction order matters: the calculation and the history refer to
     // the objects declared before them.
     Vreactor vReactor;

@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <string>
 
-// The files the program keeps in its own directory.
+// The settings files, kept in the settings directory (the program's own
+// directory when it is writable).
 inline constexpr const char* preferencesFileName = "prefs.cfg";
 inline constexpr const char* recentFilesFileName = "recent.cfg";
 inline constexpr const char* lastRunFileName = "lastRun.vsn";
+// Beside the program file, read only.
 inline constexpr const char* presetsDirectoryName = "Presets";
 
 // The settings files hold a few dozen short lines; anything far larger is not

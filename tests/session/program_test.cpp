@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-
 #include <string>
 #include <vector>
 
@@ -94,6 +94,53 @@ TEST_F(ProgramTest, OpeningReplacesTheSessionOnlyWhenTheFileIsGood) {
     ASSERT_TRUE(program.saveSession(program.lastRunFile()));
     EXPECT_TRUE(program.openSession(""));
     EXPECT_EQ(program.session.fileName, program.lastRunFile());
+}
+
+std::vector<std::string> namesIn(const std::string& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// An installed program reads its presets beside itself and keeps its settings
+// elsewhere: every settings file is written and read in the settings
+// directory alone.
+TEST(ProgramWithSettingsElsewhere, KeepsSettingsApartFromThePresets) {
+    TempDir programDir, settingsDir;
+    std::filesystem::create_directory(programDir.file("Presets"));
+    ReactorSession preset;
+    addComponent(preset.vReactor, "P", 1);
+    ASSERT_TRUE(preset.save(programDir.file("Presets/p.vsn"), 3));
+    // Settings files beside the program are not the program's any more.
+    const std::string stray = "<Velumbra Preferences>\r\n     Remember last run=true\r\n"
+                              "</Velumbra Preferences>\r\n";
+    writeFileBytes(programDir.file("prefs.cfg"), stray);
+    RecordingMessageSink messages;
+    {
+        Program program(programDir.path(), settingsDir.path());
+        EXPECT_EQ(program.presetsDirectory(), programDir.file("Presets"));
+        EXPECT_EQ(program.lastRunFile(), settingsDir.file("lastRun.vsn"));
+        EXPECT_FALSE(program.preferences.rememberLastRun);
+        program.preferences.rememberLastRun = true;
+        program.preferences.floatingPointPrecision = 5;
+        ASSERT_TRUE(program.openSession(programDir.file("Presets/p.vsn")));
+        ASSERT_TRUE(program.saveSession(program.lastRunFile()));
+    }
+    EXPECT_EQ(namesIn(programDir.path()), (std::vector<std::string>{"Presets", "prefs.cfg"}));
+    EXPECT_EQ(readFileBytes(programDir.file("prefs.cfg")), stray);
+    EXPECT_EQ(namesIn(settingsDir.path()),
+              (std::vector<std::string>{"lastRun.vsn", "prefs.cfg", "recent.cfg"}));
+
+    Program again(programDir.path(), settingsDir.path());
+    EXPECT_TRUE(again.preferences.rememberLastRun);
+    EXPECT_EQ(again.preferences.floatingPointPrecision, 5);
+    ASSERT_EQ(again.recentFiles.files.count(), 1);
+    EXPECT_EQ(again.recentFiles.files[0], programDir.file("Presets/p.vsn"));
+    ASSERT_TRUE(again.openSession(""));
+    EXPECT_EQ(again.vReactor.components[0].name, "P");
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST(ProgramWithoutDirectory, ReadsAndWritesNoFiles) {
