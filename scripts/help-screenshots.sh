@@ -8,8 +8,9 @@
 #   bash scripts/help-screenshots.sh NAME...    only these scenes (see the end)
 #
 # The program keeps prefs.cfg, recent.cfg and lastRun.vsn beside itself in
-# build/release/bin: they are moved aside while the pictures are taken, so
-# every scene starts from the defaults, and put back afterwards. Positions are
+# build/release/bin, where it may write: they are moved aside while the
+# pictures are taken, so every scene starts from the defaults, and put back
+# afterwards. Positions are
 # those of the default window arrangement on this screen size; after a change
 # of a window's layout, run the script again and look at every picture.
 set -euo pipefail
