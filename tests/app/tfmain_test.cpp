@@ -92,7 +92,6 @@ TEST_F(TFmainTest, WindowsHaveTheirCaptionsSizesAndDefaultPlaces) {
         EXPECT_FALSE(floater->isVisible()) << caption;
         EXPECT_TRUE(floater->isWindow() && floater->parentWidget() == window.get()) << caption;
         EXPECT_TRUE(floater->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << caption;
-        EXPECT_EQ(floater->windowIcon().cacheKey(), window->windowIcon().cacheKey()) << caption;
     }
     EXPECT_FALSE(window->windowIcon().isNull());
 }
