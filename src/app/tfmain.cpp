@@ -122,6 +122,8 @@ QMdiSubWindow* TFmain::addChildWindow(QWidget* content, bool resizable) {
     if (resizable) flags |= Qt::WindowMaximizeButtonHint;
     window->setWindowFlags(flags);
     window->setWidget(content);
+    // A child window shows its own icon, not its frame's.
+    window->setWindowIcon(windowIcon());
     mdiArea->addSubWindow(window);
     window->resize(window->sizeHint());
     if (!resizable) window->setFixedSize(window->size());

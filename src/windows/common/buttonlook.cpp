@@ -2,6 +2,7 @@
 
 #include "windows/common/colour.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
@@ -15,6 +16,16 @@ constexpr int captionShift = 1;
 // Text positions inside a value field.
 constexpr QPoint titleOffset(5, 5);
 constexpr QPoint valueOffset(5, 20);
+
+// The value's bold type, made smaller (down to the caption's size) when the
+// text would run under the field's buttons: fonts differ between systems.
+QFont valueFont(const QString& value, int width) {
+    QFont font = uiFont(valuePixels, true);
+    for (int pixels = valuePixels - 1;
+         pixels >= captionPixels && QFontMetrics(font).horizontalAdvance(value) > width; --pixels)
+        font.setPixelSize(pixels);
+    return font;
+}
 
 void drawText(QPainter& painter, const QRect& rect, int flags, const QString& text,
               const QFont& font, const QColor& colour) {
@@ -74,8 +85,8 @@ ValueFieldRects paintValueField(QPainter& painter, const QRect& rect, const QStr
     const QRect titleRect = textArea.adjusted(titleOffset.x(), titleOffset.y(), 0, 0);
     drawText(painter, titleRect, Qt::AlignLeft | Qt::AlignTop, title, uiFont(captionPixels), ink);
     const QRect valueRect = textArea.adjusted(valueOffset.x(), valueOffset.y(), 0, 0);
-    drawText(painter, valueRect, Qt::AlignLeft | Qt::AlignTop, value, uiFont(valuePixels, true),
-             ink);
+    drawText(painter, valueRect, Qt::AlignLeft | Qt::AlignTop, value,
+             valueFont(value, valueRect.width() - 1), ink);
     painter.restore();
 
     if (buttonWidth > 0) {
