@@ -6,7 +6,6 @@
 #include "support/tempdir.h"
 #include "support/testsystem.h"
 #include "windows/input/tfinputfield.h"
-#include "windows/whenmodal.h"
 #include "windows/windowtest.h"
 
 namespace {

@@ -1,8 +1,6 @@
 #include "windows/input/dialogplacement.h"
 #include "windows/windowtest.h"
 
-#include <QMainWindow>
-
 TEST(DialogPlacement, OpensUnderThePointerInsideAreaAndScreen) {
     const QSize size(257, 120);
     const QRect screen(0, 0, 1280, 800);
