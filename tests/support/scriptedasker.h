@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,12 @@ struct AskCall {
     double min, max, step;
     int law;
     bool callback;
+
+    bool operator==(const AskCall&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const AskCall& c) {
+        return out << c.kind << " '" << c.title << "' " << c.min << ".." << c.max << " step "
+                   << c.step << " law " << c.law << (c.callback ? " live" : "");
+    }
 };
 
 // Answers the value dialog from scripts: each answer sets the value, calls

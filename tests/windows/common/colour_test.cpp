@@ -1,9 +1,6 @@
 #include "windows/common/colour.h"
 #include "windows/common/windowlook.h"
-
-#include <gtest/gtest.h>
-
-#include <limits>
+#include "windows/windowtest.h"
 
 TEST(Colour, ModelColoursKeepRedInTheLowByte) {
     EXPECT_EQ(toQColor(0x7FC8D0D4), QColor(212, 208, 200)); // the top byte is no channel

@@ -1,9 +1,5 @@
 #include "windows/common/menufill.h"
-
-#include <QAction>
-#include <QMenu>
-
-#include <gtest/gtest.h>
+#include "windows/windowtest.h"
 
 TEST(FillMenuFromList, ReplacesTheItemsAndReportsThePositionClicked) {
     QMenu menu;

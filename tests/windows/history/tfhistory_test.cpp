@@ -1,13 +1,7 @@
 #include "windows/history/tfhistory.h"
 
 #include "session/history.h"
-
-#include <QListWidget>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <vector>
+#include "windows/windowtest.h"
 
 namespace {
 

@@ -1,9 +1,5 @@
 #include "windows/input/draglaw.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <limits>
+#include "windows/windowtest.h"
 
 namespace {
 
@@ -31,15 +27,8 @@ TEST(DragLaw, SensitivityAndPixelStep) {
 }
 
 TEST(DragLaw, MovesClampsAndKeepsAnchoredValues) {
-    struct Case {
-        const char* what;
-        DragLaw law;
-        double working;
-        int dx;
-        double f;
-        double expected;
-    };
-    const Case cases[] = {
+    // law, working value, pixels, sensitivity factor, new working value
+    const std::tuple<const char*, DragLaw, double, int, double, double> cases[] = {
         {"linear", law(linear, 0.5, 0, 10), 1, 3, 0.5, 1 + 3 * 0.5 * 0.5},
         {"linear to the max", law(linear, 1, 0, 10), 9, 10, 1, 10},
         {"linear to the min", law(linear, 1, 0, 10), 1, -10, 1, 0},
@@ -58,8 +47,8 @@ TEST(DragLaw, MovesClampsAndKeepsAnchoredValues) {
          5 + -1 * (0.01 * (10 - 5)) * 0.5},
         {"NaN starts at the min", law(linear, 1, 3, 10), notANumber, 2, 1, 5},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.law.drag(c.working, c.dx, c.f), c.expected) << c.what;
+    for (const auto& [what, drag, working, dx, f, expected] : cases)
+        EXPECT_EQ(drag.drag(working, dx, f), expected) << what;
 }
 
 TEST(DragLaw, NearestInt32SaturatesAndRejectsNaN) {

@@ -2,14 +2,7 @@
 #include "windows/common/colour.h"
 #include "windows/kinetics/fndisplayer.h"
 #include "windows/kinetics/plotdata.h"
-
-#include <QImage>
-
-#include <gtest/gtest.h>
-
-#include <limits>
-#include <string>
-#include <vector>
+#include "windows/windowtest.h"
 
 namespace {
 
@@ -58,17 +51,13 @@ TEST(FnDisplayer, StraightLineFromCornerToCorner) {
     EXPECT_EQ(at(image, 100, 50), background);
 }
 
-TEST(FnDisplayer, NonPositiveValueBreaksALogarithmicCurve) {
-    // Log y from 0.1 over two decades on 20 rows: 1 lies on row 10.
-    QImage image = blank();
-    EXPECT_EQ(drawCurve(image, {1, 1, 0, 1, 1}, 0.1, 10, true), 2);
-    EXPECT_EQ(at(image, 5, 10), red);
-    EXPECT_EQ(at(image, 35, 10), red);
-    for (int x : {15, 20, 25})
-        EXPECT_EQ(at(image, x, 10), background) << x;
-}
-
 TEST(FnDisplayer, PointsThatCannotBeShownBreakTheCurve) {
+    // Log y from 0.1 over two decades on 20 rows: 1 lies on row 10.
+    QImage log = blank();
+    EXPECT_EQ(drawCurve(log, {1, 1, 0, 1, 1}, 0.1, 10, true), 2);
+    for (const int x : {5, 15, 20, 25, 35})
+        EXPECT_EQ(at(log, x, 10), x == 5 || x == 35 ? red : background) << x;
+
     const double nan = std::numeric_limits<double>::quiet_NaN();
     // y range 0..1: up to ten spans outside still connects.
     const double middles[][3] = {
@@ -93,21 +82,21 @@ TEST(FnDisplayer, PointsThatCannotBeShownBreakTheCurve) {
 
 TEST(FnDisplayer, PhasePlotStripesAndEndMarkers) {
     // Points at t = 0..4; with one stripe k = 1/4: point 1 dims to f = 0.25,
-    // point 3 to 0.75, each colour carrying on to the next point.
-    const int stripes[][3] = {{1, 50, 150}, {2, 100, 100}, {0, 200, 200}};
-    for (const auto& s : stripes) {
+    // point 3 to 0.75, each colour carrying on to the next point. The first
+    // point's disc has half the colour.
+    for (const auto& [stripes, second, third] :
+         {std::tuple{1, 50, 150}, {2, 100, 100}, {0, 200, 200}}) {
         QImage image = blank();
-        drawCurve(image, {.5, .5, .5, .5, .5}, 0, 1, false, true, s[0]);
-        EXPECT_EQ(at(image, 15, 10), s[1]) << s[0];
-        EXPECT_EQ(at(image, 25, 10), s[2]) << s[0];
-        EXPECT_EQ(at(image, 0, 13), 100) << s[0]; // the first point: half colour
-        EXPECT_EQ(at(image, 40, 13), red) << s[0];
+        drawCurve(image, {.5, .5, .5, .5, .5}, 0, 1, false, true, stripes);
+        EXPECT_EQ(
+            std::tuple(at(image, 15, 10), at(image, 25, 10), at(image, 0, 13), at(image, 40, 13)),
+            std::tuple(second, third, 100, red))
+            << stripes;
     }
     // One point: both discs on it, the full colour last.
     QImage image = blank();
     drawCurve(image, {0.5}, 0, 1, false, true);
-    EXPECT_EQ(at(image, 23, 10), red);
-    EXPECT_EQ(at(image, 26, 10), background);
+    EXPECT_EQ(std::pair(at(image, 23, 10), at(image, 26, 10)), std::pair(red, background));
     // No markers when the last point cannot be shown; no first marker for an
     // undrawable first point.
     image = blank();
@@ -115,8 +104,7 @@ TEST(FnDisplayer, PhasePlotStripesAndEndMarkers) {
     EXPECT_EQ(at(image, 0, 6), background);
     image = blank();
     drawCurve(image, {-1, .5, .5, .5, .5}, 0.1, 1, true, true);
-    EXPECT_EQ(at(image, 40, 6), red);
-    EXPECT_EQ(at(image, 10, 6), background);
+    EXPECT_EQ(std::pair(at(image, 40, 6), at(image, 10, 6)), std::pair(red, background));
 }
 
 TEST(FnDisplayer, GridZeroLinesAndLabelsPaintedLast) {
@@ -131,29 +119,13 @@ TEST(FnDisplayer, GridZeroLinesAndLabelsPaintedLast) {
     plot.setPenColour(0x0000FF);
     plot.zeroLines();
     EXPECT_EQ(numberPrecision, 5);
-    std::vector<std::string> texts;
+    numberPrecision = 3;
+    std::string texts;
     for (const FnDisplayer_label& l : plot.labels)
-        texts.push_back(l.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"0", "0.2", "0.4", "0.6", "0.8", "1", "0", "0.2",
-                                               "0.4", "0.6", "0.8", "1"}));
-    EXPECT_EQ(plot.labels[0].y, 60 - 12);
-    EXPECT_EQ(plot.labels[6].x, 1);
-    EXPECT_EQ(at(image, 30, 8), 0x00FF00);   // x = 0.2
-    EXPECT_EQ(at(image, 20, 8), background); // x = 0.1
-    EXPECT_EQ(at(image, 10, 20), 0x0000FF);  // x = 0
-    EXPECT_EQ(at(image, 60, 55), 0x0000FF);  // y = 0
-
-    // A band of curve over the labels' row; the labels still show on it.
-    const FnDisplayer_label label = plot.labels[0];
-    const Llist<double> ends = PlotData::list({-0.1, 1.1});
-    plot.setXValues(&ends, 2);
-    plot.setPenColour(red);
-    for (double v = -0.1; v <= 0.1; v += 0.004)
-        plot.curve(PlotData::list({v, v}), 2, false);
-    plot.paintLabels();
-    int text = 0; // antialiased glyphs blend with the curve: any green is text
-    for (int y = 50; y < label.y + 12; ++y)
-        for (int x = label.x; x < label.x + 8; ++x)
-            text += image.pixelColor(x, y).green() > 0;
-    EXPECT_GT(text, 0);
+        texts += l.text + " ";
+    EXPECT_EQ(texts, "0 0.2 0.4 0.6 0.8 1 0 0.2 0.4 0.6 0.8 1 ");
+    EXPECT_EQ(std::pair(plot.labels[0].y, plot.labels[6].x), std::pair(60 - 12, 1));
+    // Grid at x = 0.2, none at 0.1; zero lines at x = 0 and y = 0.
+    EXPECT_EQ(std::tuple(at(image, 30, 8), at(image, 20, 8), at(image, 10, 20), at(image, 60, 55)),
+              std::tuple(0x00FF00, background, 0x0000FF, 0x0000FF));
 }

@@ -1,11 +1,6 @@
 #include "windows/kinetics/fnaxis.h"
 #include "windows/kinetics/fnticks.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <limits>
-#include <vector>
+#include "windows/windowtest.h"
 
 namespace {
 

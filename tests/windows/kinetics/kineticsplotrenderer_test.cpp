@@ -4,10 +4,7 @@
 #include "windows/common/colour.h"
 #include "windows/kinetics/kineticscolours.h"
 #include "windows/kinetics/plotdata.h"
-
-#include <QImage>
-
-#include <gtest/gtest.h>
+#include "windows/windowtest.h"
 
 namespace {
 
@@ -41,13 +38,6 @@ struct TwoCurves : PlotData {
 
 } // namespace
 
-TEST(KineticsColours, DimColourBlendsBackgroundAndText) {
-    EXPECT_EQ(KineticsColours(Preferences::kineticsDefault).dim, QColor(119, 117, 113));
-    const KineticsColours contrast(Preferences::kineticsHighContrast);
-    EXPECT_EQ(contrast.text, QColor(255, 255, 255));
-    EXPECT_EQ(contrast.dim, QColor(64, 64, 64));
-}
-
 TEST(KineticsPlotRenderer, OnlyBackgroundUnlessThereIsSomethingCurrentToShow) {
     const QColor background = KineticsColours(Preferences::kineticsDefault).background;
     for (int state = 0; state < 3; ++state) {
@@ -68,23 +58,18 @@ TEST(KineticsPlotRenderer, OnlyBackgroundUnlessThereIsSomethingCurrentToShow) {
 TEST(KineticsPlotRenderer, TimeAndPhasePlots) {
     TwoCurves data;
     QImage image = data.render();
-    EXPECT_EQ(image.pixelColor(120, 60), toQColor(blue)); // both cross; B is drawn last
-    EXPECT_EQ(image.pixelColor(70, 35), toQColor(red));
-    EXPECT_EQ(image.pixelColor(95, 72), toQColor(blue)); // no stripes against time
-
+    // Both cross at (120, 60), B drawn last; no stripes against time.
+    EXPECT_TRUE(pixelsAre(image, toQColor(blue), {{120, 60}, {95, 72}}));
+    EXPECT_TRUE(pixelsAre(image, toQColor(red), {{70, 35}}));
     // B against A runs from (220, 110) to (20, 10); one stripe over t = 0..4
     // dims points 0 to 2 to f = 0.25 and 2 to 4 to 0.75; discs mark the ends.
     data.system.toggleAsX(0);
     data.view.timeStripes = 1;
     image = data.render();
-    EXPECT_EQ(image.pixelColor(200, 100), QColor(0, 0, 63));
-    EXPECT_EQ(image.pixelColor(100, 50), QColor(0, 0, 191));
-    EXPECT_EQ(image.pixelColor(218, 107), QColor(0, 0, 127));
-    EXPECT_EQ(image.pixelColor(22, 12), toQColor(blue));
-    data.view.timeStripes = 0;
-    image = data.render();
-    EXPECT_EQ(image.pixelColor(200, 100), toQColor(blue));
-
+    EXPECT_TRUE(pixelsAre(image, QColor(0, 0, 63), {{200, 100}}));
+    EXPECT_TRUE(pixelsAre(image, QColor(0, 0, 191), {{100, 50}}));
+    EXPECT_TRUE(pixelsAre(image, QColor(0, 0, 127), {{218, 107}}));
+    EXPECT_TRUE(pixelsAre(image, toQColor(blue), {{22, 12}}));
     // Hidden curves are not drawn; the observation follows in its own colour.
     data.system.toggleAsX(0);
     data.system.uniqueComponent(0).monitor = false;
@@ -96,27 +81,27 @@ TEST(KineticsPlotRenderer, TimeAndPhasePlots) {
 }
 
 TEST(KineticsPlotRenderer, LegendMarkersAndTheirClickRectangles) {
+    const KineticsColours colours(Preferences::kineticsHighContrast);
+    EXPECT_EQ(colours.dim, QColor(64, 64, 64)); // between background and text
+    EXPECT_EQ(KineticsColours(Preferences::kineticsDefault).dim, QColor(119, 117, 113));
     for (bool large : {false, true}) {
         TwoCurves data;
         data.system.uniqueComponent(1).monitor = false;
         data.system.toggleAsX(0);
-        const KineticsColours colours(Preferences::kineticsHighContrast);
         const QImage image = data.render(Preferences::kineticsHighContrast, large, 301, 201);
         const int step = large ? 18 : 14;
         ASSERT_EQ(data.legend.visibilityMarkers.count(), 2);
         for (int i = 0; i < 2; ++i) {
-            const int row = 14 + step * i;
-            EXPECT_EQ(data.legend.xAxisMarkers[i], QRect(283, row - 6, 13, 13));
-            EXPECT_EQ(data.legend.visibilityMarkers[i], QRect(270, row - 6, 13, 13));
+            EXPECT_EQ(data.legend.xAxisMarkers[i], QRect(283, 14 + step * i - 6, 13, 13));
+            EXPECT_EQ(data.legend.visibilityMarkers[i], QRect(270, 14 + step * i - 6, 13, 13));
         }
         EXPECT_EQ(data.legend.visibilityMarkerAt({282, 14 + step + 6}), 1);
         EXPECT_EQ(data.legend.xAxisMarkerAt({289, 14 + 2 * step}), -1);
         // A is the x axis: arrow in the text colour, inner diamond dim. B is
         // hidden: dim arrow, empty diamond.
-        EXPECT_EQ(image.pixelColor(289, 17), colours.text);
-        EXPECT_EQ(image.pixelColor(276, 14), colours.dim);
-        EXPECT_EQ(image.pixelColor(289, 14 + step), colours.dim);
-        EXPECT_EQ(image.pixelColor(276, 14 + step), colours.background);
+        EXPECT_TRUE(pixelsAre(image, colours.text, {{289, 17}}));
+        EXPECT_TRUE(pixelsAre(image, colours.dim, {{276, 14}, {289, 14 + step}}));
+        EXPECT_TRUE(pixelsAre(image, colours.background, {{276, 14 + step}}));
     }
 }
 
@@ -131,10 +116,7 @@ TEST(KineticsPlotRenderer, AnimationIndicatorMarksTheValueInItsRange) {
     // lies at f = 1/3 of 1..4, at column 135.
     const QColor text(0, 0, 0);
     QImage image = data.render(Preferences::kineticsDefault, false, 301, 201);
-    EXPECT_EQ(image.pixelColor(105, 22), text);
-    EXPECT_EQ(image.pixelColor(195, 22), text);
-    EXPECT_EQ(image.pixelColor(135, 22), text);
-    EXPECT_EQ(image.pixelColor(130, 31), text);
+    EXPECT_TRUE(pixelsAre(image, text, {{105, 22}, {195, 22}, {135, 22}, {130, 31}}));
     // During a step the animated value 4 sits at the upper end.
     animation.inStep = true;
     animation.baseValue = 2;
@@ -142,17 +124,4 @@ TEST(KineticsPlotRenderer, AnimationIndicatorMarksTheValueInItsRange) {
     image = data.render(Preferences::kineticsDefault, false, 301, 201);
     EXPECT_EQ(image.pixelColor(195, 31), text);
     EXPECT_NE(image.pixelColor(135, 31), text);
-}
-
-TEST(KineticsPlotRenderer, WindowAroundThePlot) {
-    TwoCurves data;
-    KineticsPlotRenderer renderer(data.system, data.calculation, data.observation);
-    QImage client(520, 300, QImage::Format_RGB32);
-    const KineticsControls c = renderer.renderWindow(client, data.view);
-    EXPECT_EQ(c.plot, QRect(100, 16, 412, 240));
-    EXPECT_EQ(c.maxXField, QRect(428, 264, 85, 15)); // right-aligned with the plot
-    EXPECT_EQ(c.at({512, 278}), KineticsControls::maxX);
-    EXPECT_EQ(client.pixelColor(99, 100), QColor(127, 125, 120)); // sunken frame
-    EXPECT_EQ(client.pixelColor(300, 256), QColor(255, 255, 255));
-    EXPECT_EQ(client.pixelColor(40, 110), QColor(255, 255, 0)); // auto y on
 }

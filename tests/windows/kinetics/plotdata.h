@@ -2,10 +2,10 @@
 
 #include "engine/calculation.h"
 #include "engine/reactor.h"
-#include "support/testsystem.h"
 #include "engine/weightedobservation.h"
 #include "model/vreactor.h"
 #include "session/kineticsview.h"
+#include "support/testsystem.h"
 
 #include <algorithm>
 #include <string>

@@ -1,38 +1,17 @@
 #include "windows/kinetics/tfkinetics.h"
 
-#include "foundation/eventreceiver.h"
 #include "session/animation.h"
 #include "session/preferences.h"
-#include "session/undorecorder.h"
+#include "support/eventlog.h"
 #include "support/recordingmessagesink.h"
+#include "support/recordingundo.h"
 #include "support/tempdir.h"
 #include "windows/kinetics/plotdata.h"
+#include "windows/windowtest.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QMenu>
-#include <QMouseEvent>
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace {
-
-using Labels = std::vector<std::string>;
-
-struct RecordingUndo : UndoRecorder {
-    void pushUndo(const std::string& label, bool merge) override {
-        labels.push_back(merge ? label + " (merged)" : label);
-    }
-    Labels labels;
-};
-
-struct Events : EventReceiver {
-    void receive(int event) override { codes.push_back(event); }
-    std::vector<int> codes;
-};
 
 class TFkineticsTest : public ::testing::Test, public PlotData {
 protected:
@@ -58,8 +37,8 @@ protected:
     void clickMarker(const Llist<QRect>& markers, int i) {
         click(markers[i].center() + window.controls().plot.topLeft());
     }
-    // Replaces the value dialog: types `typed`, then ends with `outcome`
-    // (restoring the value on cancel, as the dialog does).
+    // Replaces the value dialog: types `typed`, then ends with `outcome`,
+    // restoring the value on cancel as the dialog does.
     void answerBounds(double typed, int outcome) {
         window.askBound = [=, this](const std::string& title, double* value,
                                     const std::function<void()>& onChange, double min, double max,
@@ -90,7 +69,7 @@ protected:
     Animation animation;
     Preferences preferences;
     RecordingUndo undo;
-    Events events;
+    EventLog events;
     TFkinetics window;
     Labels asked;
     bool autoWhileAsked = true;
@@ -120,30 +99,25 @@ TEST_F(TFkineticsTest, ToggleButtonsAndTheRememberedZeroMinimum) {
                                    "Change y axis minimum", "Toggle log y axis"}));
 }
 
-TEST_F(TFkineticsTest, BoundEditing) {
-    struct Case {
-        KineticsControls::Control field;
-        const char* title;
-        const char* label;
-        double afterLiveChange; // typed -2: only min y may stay negative
-    };
-    const Case cases[] = {{KineticsControls::minY, "Y axis minimum", "Change y axis minimum", -2},
-                          {KineticsControls::maxY, "Y axis maximum", "Change y axis maximum", 0},
-                          {KineticsControls::minX, "X axis minimum", "Change x axis minimum", 0},
-                          {KineticsControls::maxX, "X axis maximum", "Change x axis maximum", 0}};
-    for (const Case& c : cases) {
+TEST_F(TFkineticsTest, BoundEditingLeavesAutoModeAndCancelRestoresIt) {
+    // Typed -2: only min y may stay negative.
+    const std::tuple<KineticsControls::Control, const char*, const char*, double> cases[] = {
+        {KineticsControls::minY, "Y axis minimum", "Change y axis minimum", -2},
+        {KineticsControls::maxY, "Y axis maximum", "Change y axis maximum", 0},
+        {KineticsControls::minX, "X axis minimum", "Change x axis minimum", 0},
+        {KineticsControls::maxX, "X axis maximum", "Change x axis maximum", 0}};
+    for (const auto& [field, title, label, live] : cases) {
         for (int outcome : {0, 1, 2}) {
             view.autoX = view.autoY = true;
             undo.labels.clear();
             asked.clear();
             answerBounds(-2, outcome);
-            click(c.field);
-            EXPECT_EQ(asked, Labels{c.title});
-            EXPECT_FALSE(autoWhileAsked) << c.title;
-            EXPECT_EQ(afterLiveChange, c.afterLiveChange) << c.title;
-            // Cancel restores auto mode and records nothing.
-            EXPECT_EQ(view.autoX && view.autoY, outcome == 0) << c.title << outcome;
-            EXPECT_EQ(undo.labels, outcome == 0 ? Labels{} : Labels{c.label}) << c.title << outcome;
+            click(field);
+            EXPECT_EQ(asked, Labels{title});
+            EXPECT_FALSE(autoWhileAsked) << title;
+            EXPECT_EQ(afterLiveChange, live) << title;
+            EXPECT_EQ(view.autoX && view.autoY, outcome == 0) << title << outcome;
+            EXPECT_EQ(undo.labels, outcome == 0 ? Labels{} : Labels{label}) << title << outcome;
         }
     }
 }
@@ -162,43 +136,31 @@ TEST_F(TFkineticsTest, LegendMarkersToggleVisibilityAndTheXAxis) {
                                    "Change x axis"}));
 }
 
-TEST_F(TFkineticsTest, OptionsMenu) {
+TEST_F(TFkineticsTest, OptionsMenuAndSavePlotImage) {
     QMenu menu;
     window.fillOptionsMenu(menu);
-    EXPECT_TRUE(item(menu, "Decades in Auto Log Mode - Y Axis", "3")->isChecked());
     EXPECT_TRUE(item(menu, "Time Stripes", "30")->isChecked());
     item(menu, "Decades in Auto Log Mode - X Axis", "2")->trigger();
     item(menu, "Decades in Auto Log Mode - Y Axis", "6")->trigger();
     item(menu, "Time Stripes", "0")->trigger();
     item(menu, "", "Extended Graphic Detail")->trigger();
-    EXPECT_EQ(view.magX, 2);
-    EXPECT_EQ(view.magY, 6);
-    EXPECT_EQ(view.timeStripes, 0);
-    EXPECT_TRUE(view.extendedDetail);
-    EXPECT_EQ(events.codes, std::vector<int>{systemChanged});
-    window.fillOptionsMenu(menu);
-    EXPECT_TRUE(item(menu, "Decades in Auto Log Mode - X Axis", "2")->isChecked());
-    EXPECT_TRUE(item(menu, "", "Extended Graphic Detail")->isChecked());
+    EXPECT_EQ(std::tuple(view.magX, view.magY, view.timeStripes, view.extendedDetail),
+              std::tuple(2, 6, 0, true));
+    EXPECT_EQ(events.events, std::vector<int>{systemChanged});
     EXPECT_EQ(undo.labels,
               (Labels{"Change log axis magnitudes", "Change log axis magnitudes",
                       "Change number of time stripes", "Toggle extended graphic detail"}));
-}
 
-TEST_F(TFkineticsTest, SavePlotImageWritesThePlotAsShown) {
     RecordingMessageSink messages;
-    QMenu menu;
-    window.fillOptionsMenu(menu);
     QString name = QString::fromStdString(folder.file("plot"));
     window.chooseImageFile = [&] { return name; };
     item(menu, "", "Save Plot Image...")->trigger();
-    const QImage saved(name + ".png");
-    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), window.plotBitmap());
-    EXPECT_EQ(saved.size(), window.controls().plot.size());
-    EXPECT_TRUE(undo.labels.empty());
+    EXPECT_EQ(QImage(name + ".png").convertToFormat(QImage::Format_RGB32), window.plotBitmap());
     name = QString::fromStdString(folder.file("missing/plot.png"));
     item(menu, "", "Save Plot Image...")->trigger();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].rfind("Failed to save plot image: ", 0), 0u);
+    EXPECT_EQ(undo.labels.size(), 4u);
 }
 
 TEST_F(TFkineticsTest, RedrawsWhileAnimatingOnlyInAStepOrWithThePreferencesOpen) {
@@ -208,13 +170,11 @@ TEST_F(TFkineticsTest, RedrawsWhileAnimatingOnlyInAStepOrWithThePreferencesOpen)
     system.uniqueComponent(1).monitor = false; // a change the plot would show
     window.refresh();
     EXPECT_EQ(window.plotBitmap(), shown);
-
     bool preferencesOpen = true;
     window.preferencesDialogOpen = [&] { return preferencesOpen; };
     window.refresh();
     const QImage withPreferences = window.plotBitmap();
     EXPECT_NE(withPreferences, shown);
-
     preferencesOpen = false;
     system.uniqueComponent(1).monitor = true;
     window.refresh();
@@ -222,18 +182,10 @@ TEST_F(TFkineticsTest, RedrawsWhileAnimatingOnlyInAStepOrWithThePreferencesOpen)
     animation.inStep = true;
     window.refresh();
     EXPECT_NE(window.plotBitmap(), withPreferences);
-
     // A resize redraws in any case: the bitmap must fit the window.
     animation.inStep = false;
     window.resize(600, 400);
     EXPECT_EQ(window.plotBitmap().size(), QSize(492, 340));
-}
-
-TEST_F(TFkineticsTest, PaintShowsControlsAndPlot) {
-    preferences.colorSchemeKinetics = Preferences::kineticsHighContrast;
-    window.refresh();
-    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRect plot = window.controls().plot;
-    EXPECT_EQ(shown.copy(plot), window.plotBitmap());
-    EXPECT_EQ(shown.pixelColor(plot.left() + 5, plot.top() + 5), QColor(0, 0, 0));
+    const QImage grabbed = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(grabbed.copy(window.controls().plot), window.plotBitmap());
 }

@@ -1,22 +1,14 @@
 #include "windows/options/tfautooptions.h"
 
-#include "foundation/eventreceiver.h"
 #include "foundation/numberformat.h"
 #include "session/preferences.h"
+#include "support/eventlog.h"
 #include "windows/whenmodal.h"
-
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <vector>
+#include "windows/windowtest.h"
 
 namespace {
 
-struct EventRecorder : EventReceiver {
-    void receive(int event) override { events.push_back(event); }
-    std::vector<int> events;
-};
+using Events = std::vector<int>;
 
 class TFautoOptionsTest : public ::testing::Test {
 protected:
@@ -40,71 +32,39 @@ protected:
     void click(TFautoOptions& d, QPoint p) { QTest::mouseClick(&d, Qt::LeftButton, {}, p); }
 
     Preferences preferences{""};
-    EventRecorder recorder;
+    EventLog recorder;
 };
 
 constexpr const char* precisionKey = "Floating point precision on user interface [digits]";
 
 } // namespace
 
-TEST_F(TFautoOptionsTest, RowsFollowTheTable) {
-    TFautoOptions d(preferences, "Preferences", true);
-    EXPECT_EQ(d.windowTitle(), "Preferences");
-    // 4 categories, 18 options, 3 empty rows.
-    ASSERT_EQ(d.rows.size(), 25u);
-    EXPECT_EQ(d.size(), QSize(422, 8 + 18 * 25 + 64));
-    EXPECT_EQ(d.rows[0].rect, QRect(8, 9, 350, 18));
-    EXPECT_EQ(d.rows[5].option, -1) << "before \"Reaction system view\"";
-    EXPECT_EQ(preferences.option(d.rows[6].option).key, "Reaction system view");
-    EXPECT_EQ(d.rows[24].rect.top(), 9 + 18 * 24);
-    EXPECT_EQ(d.okRect.size(), QSize(80, 24));
-    EXPECT_EQ(d.okRect.left() - d.resetRect.right() - 1, 4);
-    EXPECT_EQ(d.cancelRect.left() - d.okRect.right() - 1, 4);
-    EXPECT_LE(d.cancelRect.bottom(), d.height());
-    EXPECT_GT(d.resetRect.top(), d.rows.back().rect.bottom());
-
-    TFautoOptions untitled(preferences, "", false);
-    EXPECT_EQ(untitled.windowTitle(), "Options");
-}
-
 TEST_F(TFautoOptionsTest, ClicksChangeOptionsWithinTheirLimits) {
     TFautoOptions d(preferences, "Preferences", true);
     d.show();
     const TFautoOptions::Row& precision = row(d, precisionKey);
-    struct Step {
-        QRect (*button)(const TFautoOptions::Row&);
-        int expected;
-    };
-    const Step steps[] = {
-        {&TFautoOptions::minusRect, 3}, {&TFautoOptions::plusRect, 4},
-        {&TFautoOptions::plusRect, 5},  {&TFautoOptions::plusRect, 6},
-        {&TFautoOptions::plusRect, 6},  {&TFautoOptions::minusRect, 5},
-    };
-    for (const Step& s : steps) {
-        click(d, s.button(precision).center());
-        EXPECT_EQ(preferences.floatingPointPrecision, s.expected);
-        EXPECT_EQ(numberPrecision, s.expected) << "live";
+    const auto minus = TFautoOptions::minusRect, plus = TFautoOptions::plusRect;
+    const std::pair<QRect (*)(const TFautoOptions::Row&), int> steps[] = {
+        {minus, 3}, {plus, 4}, {plus, 5}, {plus, 6}, {plus, 6}, {minus, 5}};
+    for (const auto& [button, expected] : steps) {
+        click(d, button(precision).center());
+        EXPECT_EQ(preferences.floatingPointPrecision, expected);
+        EXPECT_EQ(numberPrecision, expected) << "live";
     }
-    // The number's label does nothing.
-    click(d, precision.rect.topLeft() + QPoint(20, 5));
+    click(d, precision.rect.topLeft() + QPoint(20, 5)); // the number's label
     EXPECT_EQ(preferences.floatingPointPrecision, 5);
-
     click(d, row(d, "Always use floating point format (on UI)").rect.center());
-    EXPECT_TRUE(preferences.alwaysUseFloatingPointFormat);
-    EXPECT_TRUE(alwaysScientific);
-
+    EXPECT_TRUE(preferences.alwaysUseFloatingPointFormat && alwaysScientific);
     const TFautoOptions::Row& scheme = row(d, "Color scheme#kinetics");
     click(d, scheme.rect.center());
     EXPECT_EQ(preferences.colorSchemeKinetics, 1);
     click(d, scheme.rect.center());
     EXPECT_EQ(preferences.colorSchemeKinetics, 0) << "after the last name, the first";
-
     // Category rows and empty rows take no clicks.
     const size_t before = recorder.events.size();
     click(d, d.rows[0].rect.center());
     click(d, d.rows[5].rect.center());
-    EXPECT_EQ(recorder.events.size(), before);
-    EXPECT_EQ(recorder.events, std::vector<int>(before, preferencesChanged));
+    EXPECT_EQ(recorder.events, Events(before, preferencesChanged));
 }
 
 TEST_F(TFautoOptionsTest, CancelRestoresEverythingAndAnnouncesIt) {
@@ -120,38 +80,32 @@ TEST_F(TFautoOptionsTest, CancelRestoresEverythingAndAnnouncesIt) {
     EXPECT_FALSE(preferences.rememberLastRun);
     EXPECT_EQ(preferences.componentStyle, Preferences::componentCone);
     EXPECT_EQ(numberPrecision, 3);
-    EXPECT_EQ(recorder.events, std::vector<int>{preferencesChanged});
+    EXPECT_EQ(recorder.events, Events{preferencesChanged});
 }
 
 TEST_F(TFautoOptionsTest, OkKeepsChangesAndAppliesOnlyWhatWasNotLive) {
-    {
-        TFautoOptions live(preferences, "Preferences", true);
-        live.show();
-        click(live, TFautoOptions::plusRect(row(live, precisionKey)).center());
-        recorder.events.clear();
-        click(live, live.okRect.center());
-        EXPECT_EQ(live.result(), QDialog::Accepted);
-        EXPECT_TRUE(recorder.events.empty());
-        EXPECT_EQ(preferences.floatingPointPrecision, 4);
-    }
-    {
-        TFautoOptions later(preferences, "Options", false);
-        later.show();
-        click(later, TFautoOptions::plusRect(row(later, precisionKey)).center());
-        EXPECT_TRUE(recorder.events.empty());
-        EXPECT_EQ(numberPrecision, 4) << "not applied yet";
-        click(later, later.okRect.center());
-        EXPECT_EQ(recorder.events, std::vector<int>{preferencesChanged});
-        EXPECT_EQ(numberPrecision, 5);
-    }
-    {
-        // Nothing changed: Ok and Cancel announce nothing.
-        TFautoOptions unchanged(preferences, "Options", false);
-        unchanged.show();
-        recorder.events.clear();
-        click(unchanged, unchanged.okRect.center());
-        EXPECT_TRUE(recorder.events.empty());
-    }
+    TFautoOptions live(preferences, "Preferences", true);
+    live.show();
+    click(live, TFautoOptions::plusRect(row(live, precisionKey)).center());
+    recorder.events.clear();
+    click(live, live.okRect.center());
+    EXPECT_EQ(live.result(), QDialog::Accepted);
+    EXPECT_TRUE(recorder.events.empty());
+    EXPECT_EQ(preferences.floatingPointPrecision, 4);
+
+    TFautoOptions later(preferences, "Options", false);
+    later.show();
+    click(later, TFautoOptions::plusRect(row(later, precisionKey)).center());
+    EXPECT_TRUE(recorder.events.empty());
+    EXPECT_EQ(numberPrecision, 4) << "not applied yet";
+    click(later, later.okRect.center());
+    EXPECT_EQ(recorder.events, Events{preferencesChanged});
+    EXPECT_EQ(numberPrecision, 5);
+    TFautoOptions unchanged(preferences, "Options", false);
+    unchanged.show();
+    recorder.events.clear();
+    click(unchanged, unchanged.okRect.center());
+    EXPECT_TRUE(recorder.events.empty()) << "nothing changed";
 }
 
 TEST_F(TFautoOptionsTest, ResetReturnsToTheDefaultsAndEscapeCancels) {

@@ -4,9 +4,7 @@
 #include "support/reactorfixture.h"
 #include "support/tempdir.h"
 #include "windows/reactions/reactantimages.h"
-
-#include <QImage>
-#include <QPainter>
+#include "windows/windowtest.h"
 
 namespace {
 
@@ -30,15 +28,13 @@ protected:
         renderer.draw(painter, reactor, image.rect());
         return image;
     }
-    QColor pixel(const QImage& image, int x, int y) const { return image.pixelColor(x, y); }
+    QColor pixel(int x, int y) { return render().pixelColor(x, y); }
 
     // A at (100, 150) and B at (300, 150) joined by a horizontal reaction
     // centred at (200, 150).
     void joinTwo() {
-        const int a = component(Poi{100, 150});
-        const int b = component(Poi{300, 150});
-        reactor.setConnectSource(a);
-        ASSERT_TRUE(reactor.connectComponents(b));
+        reactor.setConnectSource(component(Poi{100, 150}));
+        ASSERT_TRUE(reactor.connectComponents(component(Poi{300, 150})));
     }
 
     TempDir dir;
@@ -49,163 +45,90 @@ protected:
 
 } // namespace
 
-TEST_F(RendererTest, BackgroundAndGridFollowTheScheme) {
-    struct Case {
-        int scheme;
-        QColor background, grid;
-    };
-    const Case cases[] = {
+TEST_F(RendererTest, BackgroundAndGridFollowTheSchemeAndTheGridSwitches) {
+    const std::tuple<int, QColor, QColor> cases[] = {
         {Preferences::systemDefault, black, defaultGrid},
         {Preferences::systemMystery, QColor(16, 32, 54), QColor(96, 126, 156)},
         {Preferences::systemOpenAir, QColor(190, 190, 160), black},
     };
     reactor.showGrid = true;
-    for (const Case& c : cases) {
-        preferences.colorSchemeSystem = c.scheme;
-        const QImage image = render();
-        EXPECT_EQ(pixel(image, 10, 10), c.background) << c.scheme;
-        EXPECT_EQ(pixel(image, 0, 0), c.grid) << c.scheme;
-        EXPECT_EQ(pixel(image, 56, 56), c.grid) << c.scheme;
-        EXPECT_EQ(pixel(image, 336, 280), c.grid) << c.scheme;
-        EXPECT_EQ(pixel(image, 57, 56), c.background) << c.scheme;
-        EXPECT_EQ(pixel(image, 56, 55), c.background) << c.scheme;
+    for (const auto& [scheme, background, grid] : cases) {
+        preferences.colorSchemeSystem = scheme;
+        const QImage image = render(); // points every 56 pixels
+        EXPECT_TRUE(pixelsAre(image, grid, {{0, 0}, {336, 280}})) << scheme;
+        EXPECT_TRUE(pixelsAre(image, background, {{57, 56}, {56, 55}})) << scheme;
     }
+    preferences.colorSchemeSystem = Preferences::systemDefault;
+    reactor.useGrid = false; // shown, but not used
+    EXPECT_EQ(pixel(112, 112), black);
 }
 
-TEST_F(RendererTest, GridPointsOnlyWhenTheGridIsUsedAndShown) {
-    const bool modes[][2] = {{true, true}, {true, false}, {false, true}, {false, false}};
-    for (const auto& mode : modes) {
-        reactor.useGrid = mode[0];
-        reactor.showGrid = mode[1];
-        const QColor expected = mode[0] && mode[1] ? defaultGrid : black;
-        EXPECT_EQ(pixel(render(), 112, 112), expected) << mode[0] << mode[1];
-    }
-}
-
-TEST_F(RendererTest, AnEmptyReactionShowsBothHalfDiscsAndItsCentreDot) {
+TEST_F(RendererTest, ReactionHalvesAreOfferedWhenEmptyOrWhileConnecting) {
     const int r = reaction(Poi{200, 150});
     QImage image = render();
-    EXPECT_EQ(pixel(image, 200, 150), QColor(72, 72, 72));
-    EXPECT_EQ(pixel(image, 201, 151), QColor(72, 72, 72));
-    EXPECT_EQ(pixel(image, 193, 157), defaultDestination);
-    EXPECT_EQ(pixel(image, 207, 143), defaultDestination);
-    EXPECT_EQ(pixel(image, 200, 170), black);
-
+    EXPECT_EQ(image.pixelColor(200, 150), QColor(72, 72, 72)); // the centre dot
+    EXPECT_TRUE(pixelsAre(image, defaultDestination, {{193, 157}, {207, 143}}));
     reactor.reactions[r].selected = true;
-    image = render();
-    EXPECT_EQ(pixel(image, 200, 150), QColor(160, 160, 160));
+    EXPECT_EQ(pixel(200, 150), QColor(160, 160, 160));
     preferences.colorSchemeSystem = Preferences::systemOpenAir;
     image = render();
-    EXPECT_EQ(pixel(image, 200, 150), QColor(0xFF, 0xFF, 0x00));
+    EXPECT_EQ(image.pixelColor(200, 150), QColor(0xFF, 0xFF, 0x00));
     // The mean of the ground and the outline, channel by channel.
-    EXPECT_EQ(pixel(image, 193, 157), QColor(0xA3, 0xA3, 0x88));
-    reactor.reactions[r].selected = false;
-    EXPECT_EQ(pixel(render(), 200, 150), QColor(0x80, 0x80, 0x00));
-}
+    EXPECT_EQ(image.pixelColor(193, 157), QColor(0xA3, 0xA3, 0x88));
 
-TEST_F(RendererTest, ACompleteReactionOffersHalvesOnlyWhileConnecting) {
+    preferences.colorSchemeSystem = Preferences::systemDefault;
+    reactor.deleteAll();
     joinTwo();
-    EXPECT_EQ(pixel(render(), 193, 157), black);
-    const int c = component(Poi{200, 250});
-    reactor.setConnectSource(c);
-    const QImage image = render();
-    EXPECT_EQ(pixel(image, 193, 157), defaultDestination);
-    EXPECT_EQ(pixel(image, 207, 143), defaultDestination);
-    // The other components are marked as destinations.
-    EXPECT_EQ(pixel(image, 117, 160), defaultDestination);
-    EXPECT_EQ(pixel(image, 217, 260), black);
+    EXPECT_EQ(pixel(193, 157), black);
+    reactor.setConnectSource(component(Poi{200, 250}));
+    image = render(); // the other components are destinations too
+    EXPECT_TRUE(pixelsAre(image, defaultDestination, {{193, 157}, {117, 160}}));
+    EXPECT_EQ(image.pixelColor(217, 260), black);
 }
 
-TEST_F(RendererTest, ArrowheadsCarryTheColourCodeOfTheirDirection) {
+TEST_F(RendererTest, ArrowheadsCarryTheColourCodeOfTheirDirectionAndInactiveBranchesAreDotted) {
     joinTwo();
     Vreaction& r = reactor.reactions[0];
     // The product branch ends at x 291; its head stands 8 steps back at 283,
-    // its base 5 pixels further back, across the axis.
-    const int forwardBar = 278;
-    // The reactant branch ends at x 109; head at 117, base at 122.
-    const int backwardBar = 122;
-
+    // its base 5 pixels further back, across the axis. The reactant branch
+    // ends at x 109: head at 117, base at 122.
     QImage image = render();
-    EXPECT_EQ(pixel(image, forwardBar, 150), defaultForward);
-    EXPECT_EQ(pixel(image, forwardBar, 146), defaultForward);
-    EXPECT_EQ(pixel(image, forwardBar, 154), defaultForward);
-    EXPECT_EQ(pixel(image, forwardBar + 3, 148), defaultOutline); // inside the head
-    EXPECT_EQ(pixel(image, backwardBar, 150), defaultOutline);    // no head
-    EXPECT_EQ(pixel(image, backwardBar, 148), black);
-
+    EXPECT_TRUE(pixelsAre(image, defaultForward, {{278, 146}, {278, 150}, {278, 154}}));
+    EXPECT_TRUE(pixelsAre(image, defaultOutline, {{281, 148}, {122, 150}, {210, 150}}));
     preferences.colorCodeArrowsOnlyInReversibleReactions = true;
-    image = render();
-    EXPECT_EQ(pixel(image, forwardBar, 150), defaultOutline);
-
+    EXPECT_EQ(pixel(278, 150), defaultOutline);
     r.activeBack = true;
     image = render();
-    EXPECT_EQ(pixel(image, forwardBar, 150), defaultForward);
-    EXPECT_EQ(pixel(image, backwardBar, 150), defaultBackward);
-    EXPECT_EQ(pixel(image, backwardBar, 154), defaultBackward);
-
-    r.active = false;
+    EXPECT_EQ(image.pixelColor(278, 150), defaultForward);
+    EXPECT_EQ(image.pixelColor(122, 154), defaultBackward);
+    r.active = r.activeBack = false; // from x 204 every 5th point is set
     image = render();
-    EXPECT_EQ(pixel(image, forwardBar + 3, 148), black);
-    EXPECT_EQ(pixel(image, backwardBar, 150), defaultOutline);
+    EXPECT_TRUE(pixelsAre(image, defaultOutline, {{209, 150}, {279, 150}}));
+    EXPECT_TRUE(pixelsAre(image, black, {{210, 150}, {278, 150}, {281, 148}}));
 }
 
-TEST_F(RendererTest, InactiveReactionsShowDottedBranchesOnly) {
-    joinTwo();
-    Vreaction& r = reactor.reactions[0];
-    r.active = false;
-    const QImage image = render();
-    // The product branch starts at x 204: every 5th point is set.
-    EXPECT_EQ(pixel(image, 209, 150), defaultOutline);
-    EXPECT_EQ(pixel(image, 279, 150), defaultOutline);
-    EXPECT_EQ(pixel(image, 210, 150), black);
-    EXPECT_EQ(pixel(image, 278, 150), black);
-    r.active = true;
-    EXPECT_EQ(pixel(render(), 210, 150), defaultOutline);
-}
-
-TEST_F(RendererTest, ComponentStylesAndTheColourMark) {
+TEST_F(RendererTest, ComponentStylesColourMarkAndConeImages) {
     const int a = component(Poi{100, 100});
     reactor.components[a].color = 0x0000FF;
     const QColor red(255, 0, 0);
-    struct Case {
-        int style;
-        bool mark;
-        Poi p;
-        QColor expected;
-    };
-    const Case cases[] = {
+    const std::tuple<int, bool, QPoint, QColor> cases[] = {
         {Preferences::componentMinimalist, true, {100, 100}, red},
         {Preferences::componentMinimalist, false, {100, 100}, black},
-        {Preferences::componentCone, true, {100, 100}, red},
-        {Preferences::componentButton, true, {100, 100}, red},
-        {Preferences::componentButton, true, {104, 104}, red},
         {Preferences::componentButton, true, {90, 90}, defaultOutline},
         // The face: the outline scaled by min(1, 1.2 - 0.1 i), truncated.
         {Preferences::componentButton, false, {100, 100}, QColor(93, 93, 93)},
-        {Preferences::componentButton, false, {95, 95}, QColor(72, 72, 72)},
         {Preferences::componentButton, false, {91, 100}, QColor(31, 31, 31)},
     };
-    for (const Case& c : cases) {
-        preferences.componentStyle = c.style;
-        preferences.colorIndicationOnComponent = c.mark;
-        EXPECT_EQ(pixel(render(), c.p.x, c.p.y), c.expected)
-            << c.style << " " << c.mark << " " << c.p.x << "," << c.p.y;
+    for (const auto& [style, mark, p, expected] : cases) {
+        preferences.componentStyle = style;
+        preferences.colorIndicationOnComponent = mark;
+        EXPECT_TRUE(pixelsAre(render(), expected, {p})) << style << mark;
     }
-}
-
-TEST_F(RendererTest, ConeImagesFollowTheSelection) {
-    const int a = component(Poi{100, 100});
-    preferences.colorIndicationOnComponent = false;
-    const QImage normal = render();
+    preferences.componentStyle = Preferences::componentCone;
     reactor.components[a].selected = true;
-    const QImage selected = render();
-    const QImage expectedNormal = images.Ireactant;
-    const QImage expectedSelected = images.Ireactant_selected;
-    // The image's own pixels show where it is opaque; off the cone the
-    // background stays.
-    EXPECT_EQ(normal.pixelColor(100, 100).rgb(), expectedNormal.pixelColor(11, 11).rgb());
-    EXPECT_EQ(selected.pixelColor(100, 100).rgb(), expectedSelected.pixelColor(11, 11).rgb());
-    EXPECT_NE(normal.pixelColor(100, 100), selected.pixelColor(100, 100));
+    EXPECT_EQ(pixel(100, 100).rgb(), images.Ireactant_selected.pixelColor(11, 11).rgb());
+    preferences.colorSchemeSystem = Preferences::systemOpenAir; // its own cones
+    EXPECT_EQ(pixel(100, 100).rgb(), images.Ireactant_selected_openair.pixelColor(11, 11).rgb());
 }
 
 TEST_F(RendererTest, AShortcutShowsNoConcentration) {
@@ -214,26 +137,11 @@ TEST_F(RendererTest, AShortcutShowsNoConcentration) {
     const QImage image = render();
     const auto inked = [&](const Vcomponent& c) {
         int n = 0;
-        // The unique component's label position, taken for both.
-        const Poi centre = c.pos + Poi{0, 18};
-        for (int y = centre.y - 5; y <= centre.y + 5; ++y)
-            for (int x = centre.x - 10; x <= centre.x + 10; ++x)
-                if (image.pixelColor(x, y) != black) ++n;
+        for (int y = c.pos.y + 13; y <= c.pos.y + 23; ++y) // where the label would stand
+            for (int x = c.pos.x - 10; x <= c.pos.x + 10; ++x)
+                n += image.pixelColor(x, y) != black;
         return n;
     };
     EXPECT_GT(inked(reactor.components[a]), 0);
     EXPECT_EQ(inked(reactor.components[s]), 0);
-}
-
-TEST_F(RendererTest, DrawsOnlyInsideTheArea) {
-    reactor.showGrid = true;
-    QImage image(400, 300, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    renderer.draw(painter, reactor, QRect(100, 100, 50, 50));
-    painter.end();
-    EXPECT_EQ(image.pixelColor(99, 120), QColor(Qt::white));
-    EXPECT_EQ(image.pixelColor(100, 100), black);
-    EXPECT_EQ(image.pixelColor(112, 112), defaultGrid);
-    EXPECT_EQ(image.pixelColor(150, 120), QColor(Qt::white));
 }

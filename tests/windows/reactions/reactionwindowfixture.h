@@ -4,7 +4,6 @@
 #include "model/vreactor.h"
 #include "session/animation.h"
 #include "session/preferences.h"
-#include "session/undorecorder.h"
 #include "support/eventlog.h"
 #include "support/recordingmessagesink.h"
 #include "support/recordingundo.h"
@@ -14,20 +13,9 @@
 #include "windows/reactions/reactionwindoweventreceiver.h"
 #include "windows/reactions/reactionwindowhost.h"
 #include "windows/reactions/tfreactions.h"
-
-#include <QApplication>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include "windows/windowtest.h"
 
 #include <algorithm>
-#include <deque>
-#include <memory>
-#include <optional>
-#include <utility>
-#include <vector>
 
 struct FakeHost : ReactionWindowHost {
     void fillGeneralMenu(QMenu& menu, Poi point) override {
@@ -86,32 +74,26 @@ protected:
     }
     void click(Poi p, Qt::MouseButton button = Qt::LeftButton) {
         hover(p);
-        QTest::mousePress(view(), button, {}, at(p));
-        QTest::mouseRelease(view(), button, {}, at(p));
+        QTest::mouseClick(view(), button, {}, at(p));
     }
-    // Moves there, presses, drags through the points and releases at the last.
     void drag(Poi from, std::initializer_list<Poi> through) {
         hover(from);
         QTest::mousePress(view(), Qt::LeftButton, {}, at(from));
-        Poi last = from;
-        for (Poi p : through) {
+        for (Poi p : through)
             QTest::mouseMove(view(), at(p));
-            last = p;
-        }
-        QTest::mouseRelease(view(), Qt::LeftButton, {}, at(last));
+        QTest::mouseRelease(view(), Qt::LeftButton, {}, at(through.end()[-1]));
     }
     void doubleClick(Poi p, Qt::KeyboardModifiers modifiers = {}) {
         hover(p);
-        QTest::mousePress(view(), Qt::LeftButton, modifiers, at(p));
-        QTest::mouseRelease(view(), Qt::LeftButton, modifiers, at(p));
+        QTest::mouseClick(view(), Qt::LeftButton, modifiers, at(p));
         QTest::mouseDClick(view(), Qt::LeftButton, modifiers, at(p));
         QTest::mouseRelease(view(), Qt::LeftButton, modifiers, at(p));
     }
-    // The local menu of what lies at p.
     std::unique_ptr<QMenu> menuAt(Poi p) {
         hover(p);
         return std::unique_ptr<QMenu>(window.buildLocalMenu());
     }
+    void trigger(Poi p, const QString& caption) { item(*menuAt(p), caption)->trigger(); }
 
     TempDir dir;
     RecordingMessageSink messages;
@@ -125,22 +107,44 @@ protected:
     EventLog log;
     TFreactions window;
     ReactionWindowEventReceiver receiver;
+
+    // The captions of a menu's items, "-" for a separator.
+    static QStringList captions(const QMenu& menu) {
+        QStringList list;
+        for (const QAction* action : menu.actions())
+            list << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return list;
+    }
+    // The item with this caption, searched in submenus too.
+    static QAction* item(const QMenu& menu, const QString& caption, bool top = true) {
+        for (QAction* action : menu.actions()) {
+            if (action->text() == caption) return action;
+            if (action->menu())
+                if (QAction* inner = item(*action->menu(), caption, false)) return inner;
+        }
+        if (!top) return nullptr;
+        ADD_FAILURE() << "no item " << caption.toStdString();
+        static QAction* const none = new QAction;
+        return none;
+    }
 };
 
-// The captions of a menu's items, "-" for a separator.
-inline QStringList captions(const QMenu& menu) {
-    QStringList list;
-    for (const QAction* action : menu.actions())
-        list << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return list;
-}
-
-// The item with this caption, searched in submenus too; null if none.
-inline QAction* item(const QMenu& menu, const QString& caption) {
-    for (QAction* action : menu.actions()) {
-        if (action->text() == caption) return action;
-        if (action->menu())
-            if (QAction* inner = item(*action->menu(), caption)) return inner;
+// A at (112, 112) and B at (336, 112), joined by an aligned forward reaction
+// centred at (224, 112); C at (112, 336) and a shortcut of A at (142, 142).
+class ReactionEditTest : public ReactionWindowTest {
+protected:
+    ReactionEditTest() {
+        doubleClick({112, 112});
+        doubleClick({336, 112});
+        doubleClick({112, 336});
+        drag({128, 112}, {{200, 112}, {336, 112}});
+        system.createShortcut(0);
+        undo.labels.clear();
     }
-    return nullptr;
-}
+    const Vreaction& reaction() const { return system.reactions[0]; }
+    // A point of entry j's branch just outside its component's ring.
+    Poi branchPoint(int j) const {
+        const PoiList& branch = reaction().branches[j];
+        return branch[std::max(0, branch.last() - 15)];
+    }
+};

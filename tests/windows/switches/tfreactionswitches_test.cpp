@@ -2,17 +2,12 @@
 
 #include "foundation/numberformat.h"
 #include "session/program.h"
+#include "support/eventlog.h"
 #include "support/recordingmessagesink.h"
 #include "support/recordingundo.h"
 #include "support/scriptedasker.h"
 #include "support/testsystem.h"
-
-#include <QListWidget>
-#include <QPushButton>
-
-#include <gtest/gtest.h>
-
-#include <vector>
+#include "windows/windowtest.h"
 
 namespace {
 
@@ -20,11 +15,6 @@ namespace {
 // windows; simulation time 10.
 class SwitchesDialogTest : public ::testing::Test {
 protected:
-    struct Log : EventReceiver {
-        void receive(int event) override { events.push_back(event); }
-        std::vector<int> events;
-    };
-
     SwitchesDialogTest()
         : program(""),
           dialog(program.vReactor, 0, false, program.reactor, program.animation, undo) {
@@ -44,52 +34,45 @@ protected:
             list.push_back(s.at);
         return list;
     }
-    QStringList lines() const {
-        QStringList list;
+    // The dialog's list; each line must show its switch's time.
+    int lines() const {
+        const Llist<ReactionSwitch>& list = program.vReactor.reactions[0].switches;
         for (int i = 0; i < dialog.LBswitches->count(); ++i)
-            list << dialog.LBswitches->item(i)->text();
-        return list;
+            EXPECT_EQ(dialog.LBswitches->item(i)->text().toStdString(), formatNumber(list[i].at));
+        return dialog.LBswitches->count();
     }
-    static QString text(double v) { return QString::fromStdString(formatNumber(v)); }
 
     RecordingMessageSink messages;
     Program program;
     RecordingUndo undo;
     ScriptedAsker asker;
     TFreactionSwitches dialog;
-    Log log;
+    EventLog log;
 };
 
 } // namespace
 
-TEST_F(SwitchesDialogTest, NewAddsAtHalfTheTimeAndAsksAtOnce) {
-    // Each calculation makes its series anew.
+TEST_F(SwitchesDialogTest, NewAsksAtOnceAndKeepsHalfTheTimeWhenCancelled) {
     const auto finalB = [this] {
-        const Llist<double>& b = program.calculation.kinetics[1].values;
+        const Llist<double>& b = program.calculation.kinetics[1].values; // new each run
         return b[b.last()];
     };
     const double before = finalB();
-    asker.numbers = {2.5};
-    dialog.Bnew->click();
-    ASSERT_EQ(asker.calls.size(), 1u);
-    EXPECT_EQ(asker.calls[0].title, "Reaction switch at");
-    EXPECT_EQ(asker.calls[0].max, 10);
-    EXPECT_EQ(times(), (std::vector<double>{2.5}));
-    EXPECT_EQ(lines(), QStringList{text(2.5)});
-    EXPECT_EQ(dialog.selectedRow(), 0);
-    EXPECT_EQ(undo.labels,
-              (std::vector<std::string>{"Add reaction switch", "Change reaction switch"}));
-    // systemChanged from New, parametersChanged from the live change; the
-    // forward direction now stops at 2.5 s.
-    EXPECT_EQ(log.events, (std::vector<int>{systemChanged, parametersChanged}));
-    EXPECT_LT(finalB(), before);
-
-    dialog.Bnew->click(); // cancelled: kept at 5 with its level
-    asker.numbers = {1};
-    dialog.Bnew->click();
+    asker.numbers = {2.5, std::nullopt, 1};
+    for (int i = 0; i < 3; ++i)
+        dialog.Bnew->click();
     EXPECT_EQ(times(), (std::vector<double>{2.5, 5, 1})); // in the order added
-    EXPECT_EQ(undo.labels.size(), 5u);
-    EXPECT_EQ(undo.labels[2], "Add reaction switch");
+    EXPECT_EQ(lines(), 3);
+    EXPECT_EQ(dialog.selectedRow(), 2);
+    EXPECT_EQ(asker.calls[1].title, "Reaction switch at");
+    EXPECT_EQ(asker.calls[1].max, 10);
+    EXPECT_EQ(undo.labels,
+              (Labels{"Add reaction switch", "Change reaction switch", "Add reaction switch",
+                      "Add reaction switch", "Change reaction switch"}));
+    // New announces the new switch; the dialog's live change the new time.
+    EXPECT_EQ(log.events, (std::vector<int>{systemChanged, parametersChanged, systemChanged,
+                                            systemChanged, parametersChanged}));
+    EXPECT_LT(finalB(), before) << "the forward direction stops at 1 s";
 }
 
 TEST_F(SwitchesDialogTest, ChangeAndDeleteActOnTheSelectedLineOnly) {
@@ -99,23 +82,16 @@ TEST_F(SwitchesDialogTest, ChangeAndDeleteActOnTheSelectedLineOnly) {
     dialog.Bchange->click();
     dialog.Bdelete->click();
     EXPECT_TRUE(asker.calls.empty());
-    EXPECT_EQ(times(), (std::vector<double>{1, 2, 3}));
-
     dialog.LBswitches->setCurrentRow(1);
     asker.numbers = {7, 7};
     dialog.Bchange->click();
     dialog.Bchange->click(); // unchanged: no level
-    EXPECT_EQ(times(), (std::vector<double>{1, 7, 3}));
     EXPECT_EQ(dialog.selectedRow(), 1);
-    EXPECT_EQ(lines()[1], text(7));
-
-    log.events.clear();
     dialog.LBswitches->setCurrentRow(0);
     dialog.Bdelete->click();
-    EXPECT_EQ(lines(), (QStringList{text(7), text(3)}));
-    EXPECT_EQ(log.events, (std::vector<int>{systemChanged}));
-    EXPECT_EQ(undo.labels,
-              (std::vector<std::string>{"Change reaction switch", "Delete reaction switch"}));
+    EXPECT_EQ(times(), (std::vector<double>{7, 3}));
+    EXPECT_EQ(lines(), 2);
+    EXPECT_EQ(undo.labels, (Labels{"Change reaction switch", "Delete reaction switch"}));
 
     // A hole-filling list keeps its order too.
     Llist<ReactionSwitch> unordered(0, 16, false);
@@ -134,8 +110,8 @@ TEST_F(SwitchesDialogTest, DeleteAllClearsTheMarkOfTheReaction) {
     ASSERT_TRUE(marked());
     dialog.BdeleteAll->click();
     EXPECT_TRUE(switches().empty());
-    EXPECT_EQ(dialog.LBswitches->count(), 0);
-    EXPECT_EQ(undo.labels, (std::vector<std::string>{"Delete reaction switches"}));
+    EXPECT_EQ(lines(), 0);
+    EXPECT_EQ(undo.labels, (Labels{"Delete reaction switches"}));
     EXPECT_FALSE(marked());
 }
 
@@ -151,7 +127,7 @@ TEST_F(SwitchesDialogTest, BackwardListWhileAnimating) {
     EXPECT_EQ(program.vReactor.reactions[0].switchesBack[0].at, 3);
     // The animation's steps keep the kinetics current: no parametersChanged.
     EXPECT_EQ(log.events, (std::vector<int>{systemChanged}));
-
+    // A dialog on a reaction that is gone does nothing.
     TFreactionSwitches gone(program.vReactor, 5, false, program.reactor, program.animation, undo);
     gone.Bnew->click();
     gone.BdeleteAll->click();

@@ -1,8 +1,7 @@
 #include "windows/wobs/weightlines.h"
 
 #include "foundation/numberformat.h"
-
-#include <gtest/gtest.h>
+#include "windows/windowtest.h"
 
 TEST(WeightLines, NamesFittedToFortyCharactersThenTheWeight) {
     const std::string forty(40, 'x');
