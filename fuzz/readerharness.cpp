@@ -207,8 +207,13 @@ std::string ReaderHarness::file(const char* name) const {
     return programFile(folder_, name);
 }
 
-void ReaderHarness::check(bool ok, const std::string& rule) {
-    if (!ok) problems.push_back(rule);
+// The rule's text is built only when it is broken: the checks run in loops.
+void ReaderHarness::check(bool ok, const char* rule) {
+    if (!ok) problems.emplace_back(rule);
+}
+
+void ReaderHarness::check(bool ok, const char* rule, const std::string& detail) {
+    if (!ok) problems.push_back(rule + detail);
 }
 
 ReaderHarness::SessionRun ReaderHarness::session(const std::string& bytes) {
@@ -224,7 +229,9 @@ ReaderHarness::SessionRun ReaderHarness::session(const std::string& bytes) {
     Program program("");
     program.vReactor.measurer.reset(&measurer);
     prepareEditedSession(program);
-    const std::string before = programState(program);
+    // The prepared program is the same for every input, so its state is
+    // taken once.
+    static const std::string before = programState(program);
 
     CollectingSink sink;
     bool opened = false;
@@ -354,7 +361,7 @@ void ReaderHarness::checkSavedSession(Program& program) {
     check(reopened.open(saved), "a saved session opens");
     std::string difference;
     check(sameSession(sessionText(program.session), sessionText(reopened), &difference),
-          "a saved session opens as it was saved: " + difference);
+          "a saved session opens as it was saved: ", difference);
 }
 
 void ReaderHarness::preferences(const std::string& bytes) {
@@ -374,10 +381,9 @@ void ReaderHarness::preferences(const std::string& bytes) {
                 if (o.hasRange)
                     check(v >= std::min(o.minValue, o.maxValue) &&
                               v <= std::max(o.minValue, o.maxValue),
-                          "a ranged preference is within its range: " + o.key);
+                          "a ranged preference is within its range: ", o.key);
                 if (!o.choices.empty())
-                    check(v >= 0 && v < o.choices.count(),
-                          "a choice is one of its names: " + o.key);
+                    check(v >= 0 && v < o.choices.count(), "a choice is one of its names: ", o.key);
             }
             values.push_back(o.valueText());
         }
@@ -388,7 +394,7 @@ void ReaderHarness::preferences(const std::string& bytes) {
     Preferences again(folder_);
     for (int i = 0; i < again.optionCount; ++i)
         check(again.option(i).valueText() == values[static_cast<size_t>(i)],
-              "saved preferences load as they were: " + again.option(i).key);
+              "saved preferences load as they were: ", again.option(i).key);
 }
 
 void ReaderHarness::recentFiles(const std::string& bytes) {

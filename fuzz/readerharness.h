@@ -34,8 +34,8 @@ public:
     // Calculations are capped near this much work (steps times the rate terms'
     // entries) so that one input stays fast; a session whose steps exceed the
     // calculation's own limit is left alone so that the refusal is seen.
-    static constexpr double maxWork = 1e4;
-    static constexpr double maxSteps = 20000;
+    static constexpr double maxWork = 5000;
+    static constexpr double maxSteps = 10000;
 
     // Files are written into `folder`, which must exist.
     explicit ReaderHarness(std::string folder);
@@ -52,7 +52,8 @@ public:
     std::vector<std::string> problems;
 
 private:
-    void check(bool ok, const std::string& rule);
+    void check(bool ok, const char* rule);
+    void check(bool ok, const char* rule, const std::string& detail);
     void checkModel(const Program& program);
     void checkCalculation(const Program& program);
     void checkSavedSession(Program& program);

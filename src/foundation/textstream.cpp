@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
@@ -193,15 +194,17 @@ bool readTextFile(const std::string& fileName, Text_& lines) {
     size_t n = 0;
     bool failed = false;
     while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        for (size_t i = 0; i < n; ++i) {
-            if (buffer[i] == '\n') {
-                if (!line.empty() && line.back() == '\r') line.pop_back();
-                read.add(std::move(line));
-                line.clear();
-            } else {
-                line += buffer[i];
-            }
+        const char* rest = buffer;
+        const char* const end = buffer + n;
+        while (const void* found = std::memchr(rest, '\n', static_cast<size_t>(end - rest))) {
+            const char* feed = static_cast<const char*>(found);
+            line.append(rest, feed);
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            read.add(std::move(line));
+            line.clear();
+            rest = feed + 1;
         }
+        line.append(rest, end);
     }
     failed = std::ferror(file) != 0;
     std::fclose(file);
