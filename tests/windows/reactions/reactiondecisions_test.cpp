@@ -40,7 +40,9 @@ TEST_F(DecisionsTest, DropTargets) {
     for (const auto& [what, p, expected] : cases) {
         const DropTarget found = findDropTarget(reactor, p);
         EXPECT_EQ(found.found, expected.found) << what;
-        if (expected.found) EXPECT_EQ(found, expected) << what;
+        if (expected.found) {
+            EXPECT_EQ(found, expected) << what;
+        }
     }
     // A reaction overlapping a ring takes the drop.
     const int over = reaction(Poi{130, 300});
