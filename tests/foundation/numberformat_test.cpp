@@ -20,31 +20,20 @@ protected:
 };
 
 // Fixed form below 1000 with P - 2, P - 1, P, P + 1 and P + 2 decimals from
-// 100, 10, 1, 0.1 and 0.01 on (tested in single precision), scientific beyond.
-TEST_F(NumberFormatTest, EveryMagnitudeBandAtDefaultPrecision) {
+// 100, 10, 1, 0.1 and 0.01 on (the band chosen in single precision),
+// scientific beyond.
+TEST_F(NumberFormatTest, EveryMagnitudeBandAndTheSettings) {
     const struct {
         double value;
         const char* text;
-    } cases[] = {{0, "0"},
-                 {-0.0, "0"},
-                 {100, "100"},
-                 {999.94, "999.9"},
-                 {12.3456, "12.35"},
-                 {1.23456, "1.235"},
-                 {0.123456, "0.1235"},
-                 {0.0123456, "0.01235"},
-                 {0.0099999999, "0.01"},
-                 {0.00999, "9.99e-3"},
-                 {1000, "1e+3"},
-                 {-1234.5, "-1.234e+3"},
-                 {1e-300, "1e-300"},
-                 {1.7e308, "1.7e+308"},
-                 {9.99951e5, "1e+6"}};
+    } cases[] = {
+        {0.0, "0"},           {-0.0, "0"},           {100.0, "100"},       {999.94, "999.9"},
+        {12.3456, "12.35"},   {1.23456, "1.235"},    {0.123456, "0.1235"}, {0.0123456, "0.01235"},
+        {9.99999e-3, "1e-2"}, {0.00999, "9.99e-3"},  {1000.0, "1e+3"},     {-1500.0, "-1.5e+3"},
+        {1e-300, "1e-300"},   {1.7e308, "1.7e+308"}, {9.99951e5, "1e+6"}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(formatNumber(value), text) << value;
-}
-
-TEST_F(NumberFormatTest, PrecisionScientificAndSeparatorSettings) {
+    EXPECT_EQ(formatNumber(0.0099999999), "0.01");
     numberPrecision = 12;
     EXPECT_EQ(formatNumber(1.0 / 3.0), "0.3333333333333");
     EXPECT_EQ(formatNumber(123456.789), "1.23456789e+5");
@@ -58,6 +47,7 @@ TEST_F(NumberFormatTest, PrecisionScientificAndSeparatorSettings) {
     EXPECT_EQ(formatNumber(0.25), "2,5e-1");
 }
 
+// Non-finite values read back from their own text.
 TEST_F(NumberFormatTest, DoubleParsingTakesEitherSeparatorAndFallsBackToOne) {
     const struct {
         char separator;
@@ -74,9 +64,6 @@ TEST_F(NumberFormatTest, DoubleParsingTakesEitherSeparatorAndFallsBackToOne) {
         EXPECT_EQ(parseDouble(c.text), c.value) << c.text;
     }
     EXPECT_TRUE(std::signbit(parseDouble("-0")));
-}
-
-TEST_F(NumberFormatTest, NonFiniteValuesRoundTrip) {
     EXPECT_EQ(parseDouble(formatNumber(inf)), inf);
     EXPECT_EQ(parseDouble(formatNumber(-inf)), -inf);
     EXPECT_TRUE(std::isnan(parseDouble(formatNumber(std::nan("")))));
@@ -84,15 +71,14 @@ TEST_F(NumberFormatTest, NonFiniteValuesRoundTrip) {
 
 TEST_F(NumberFormatTest, IntegerAndBoolParsing) {
     constexpr std::int32_t big = std::numeric_limits<std::int32_t>::max();
-    const std::pair<const char*, std::int32_t> cases[] = {{"42", 42},
-                                                          {"   -17xyz", -17},
-                                                          {"+8", 8},
-                                                          {"abc", 0},
-                                                          {"", 0},
-                                                          {"99999999999999999999", big},
-                                                          {"-99999999999999999999", -big - 1}};
+    const struct {
+        const char* text;
+        std::int32_t value;
+    } cases[] = {{"42", 42},          {"   -17xyz", -17},       {"+8", 8}, {"abc", 0}, {"", 0},
+                 {"9999999999", big}, {"-9999999999", -big - 1}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(parseInt(text), value) << text;
+    EXPECT_EQ(parseInt("99999999999999999999"), big); // beyond 64 bits too
     EXPECT_TRUE(parseBool(" true "));
     EXPECT_FALSE(parseBool("True"));
     EXPECT_FALSE(parseBool("1"));

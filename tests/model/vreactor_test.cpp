@@ -57,24 +57,6 @@ TEST_F(VreactorTest, SessionFormRoundTripsWithoutRepairs) {
     }
 }
 
-TEST_F(VreactorTest, LayoutFollowsTheEventsThatChangeTheDrawing) {
-    component({100, 100});
-    reactor.components[0].initialConcentration = 7;
-    for (int event : {parametersChanged, animatedParameterChanged, weightedObservationChanged})
-        reactor.receive(event);
-    EXPECT_EQ(reactor.components[0].label, "1");
-    for (int event :
-         {sessionReplaced, systemChanged, namesChanged, drawingChanged, preferencesChanged}) {
-        reactor.components[0].initialConcentration = event;
-        reactor.receive(event);
-        EXPECT_EQ(reactor.components[0].label, std::to_string(event));
-    }
-    // The preferences are read at each layout.
-    settings.largeNameFont = true;
-    reactor.receive(preferencesChanged);
-    EXPECT_EQ(reactor.components[0].namePos, (Poi{100, 78}));
-}
-
 TEST_F(VreactorTest, LookupsBySideAndName) {
     const int a = component({10, 10});
     const int aShortcut = shortcutOf(a, {60, 60});
@@ -105,19 +87,17 @@ TEST_F(VreactorTest, LookupsBySideAndName) {
     EXPECT_EQ(reactor.components.cursor, 2);
 }
 
-TEST_F(VreactorTest, ExtentsAreCachedUntilTheNextLayout) {
+// The extent is cached until the next layout; a selected component brings its
+// reactions into the selection's box.
+TEST_F(VreactorTest, Extents) {
     EXPECT_FALSE(reactor.extent().notEmpty);
     const int a = component({100, 100});
     const int r = reaction({300, 300});
     const Poi_Extent before = reactor.extent();
-    EXPECT_EQ(before.minimum(), reactor.components[a].extent().minimum());
-    EXPECT_EQ(before.maximum(), reactor.reactions[r].extent().maximum());
     reactor.reactions[r].pos = {600, 600};
     EXPECT_EQ(reactor.extent(), before);
     reactor.layout();
     EXPECT_EQ(reactor.extent().maximum(), (Poi{625, 626})); // the backward label reaches 616
-
-    // A selected component brings its reactions into the selection's box.
     connect(a, r, -1);
     reactor.components[a].selected = true;
     Poi_Extent expected = reactor.components[a].extent();
@@ -125,31 +105,19 @@ TEST_F(VreactorTest, ExtentsAreCachedUntilTheNextLayout) {
     EXPECT_EQ(reactor.selectionExtent(), expected);
 }
 
-TEST_F(VreactorTest, NameCheck) {
-    component({10, 10});
-    shortcutOf(0, {50, 50});
-    using C = Vreactor::NameCheck;
-    const std::pair<std::string, C> cases[] = {{"", C::empty},
-                                               {"A", C::taken},
-                                               {"<b>", C::forbiddenCharacter},
-                                               {"x>y", C::forbiddenCharacter},
-                                               {"a\nb", C::forbiddenCharacter},
-                                               {"Fe3+ = iron", C::valid}};
-    for (const auto& [name, expected] : cases)
-        EXPECT_EQ(reactor.checkName(name), expected) << name;
-}
-
+// The measurer and the settings stay with the live system when a copy is put
+// in place; the settings are read at each layout.
 TEST_F(VreactorTest, PuttingACopyInPlaceKeepsTheLiveSystemWired) {
     component({10, 10});
     Vreactor copy(reactor);
-    EXPECT_EQ(copy.measurer.get(), &measurer);
-    Vreactor blank;
-    reactor = blank;
+    reactor = Vreactor();
     EXPECT_EQ(reactor.measurer.get(), &measurer);
     EXPECT_EQ(reactor.settings.get(), &settings);
     reactor = copy;
+    settings.largeNameFont = true;
     reactor.receive(sessionReplaced);
-    EXPECT_EQ(reactor.components[0].nameSize, (TextSize{5, 13}));
+    EXPECT_EQ(reactor.components[0].nameSize, (TextSize{8, 19}));
+    EXPECT_EQ(reactor.components[0].namePos, (Poi{10, -12}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "model/vreactor.h"
 
 #include "support/reactorfixture.h"
+#include "support/testsystem.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 namespace {
 
 using Lines = std::vector<std::string>;
+using Names = std::vector<std::string>;
 
 Lines componentBlock(const std::string& name, bool shortcut, const Lines& extra = {}) {
     Lines lines = {"<component>", "name=" + name, shortcut ? "shortcut=true" : "shortcut=false"};
@@ -65,64 +67,53 @@ protected:
             reactor.deleteComponent(reactor.components.last());
     }
 
-    std::vector<std::string> entries(int reaction) {
-        std::vector<std::string> result;
-        for (const Reactant& r : reactor.reactions[reaction].reactants)
-            result.push_back(std::to_string(r.index) + ":" + std::to_string(r.order) + ":" +
-                             std::to_string(r.port));
-        return result;
-    }
+    Names indices(int reaction) { return entriesOf(reactor.reactions[reaction]); }
 };
 
-TEST_F(VreactorRepairTest, EntriesOutsideTheListOrWithBadOrdersAndPorts) {
-    const RepairReport report = read({componentBlock("A", false), componentBlock("B", false),
-                                      reactionBlock({{"2", "1", "-1"},
-                                                     {"-1", "1", "1"},
-                                                     {"0", "-5", "-7"},
-                                                     {"1", "0", "0"},
-                                                     {"0", "3", "12"}})});
+// Entries pointing outside the list go, bad orders and sides are set right;
+// a component twice on a side, once through a shortcut, becomes one entry.
+TEST_F(VreactorRepairTest, EntriesOutsideTheListOrWithBadOrdersAndPortsOrTwiceOnASide) {
+    const RepairReport report = read(
+        {componentBlock("A", false), componentBlock("B", false), componentBlock("A", true),
+         reactionBlock({{"3", "1", "-1"},
+                        {"-1", "1", "1"},
+                        {"0", "-5", "-7"},
+                        {"1", "0", "0"},
+                        {"0", "3", "12"}}),
+         reactionBlock({{"0", "2", "-1"}, {"1", "1", "-1"}, {"2", "3", "-1"}, {"2", "1", "1"}})});
     EXPECT_FALSE(report.refused());
-    EXPECT_EQ(report.repairs, 7);
-    EXPECT_EQ(entries(0), (std::vector<std::string>{"0:1:-1", "1:1:1", "0:3:1"}));
+    EXPECT_EQ(report.repairs, 8);
+    EXPECT_EQ(indices(0), (Names{"0:1:-1", "1:1:1", "0:3:1"}));
+    EXPECT_EQ(indices(1), (Names{"0:5:-1", "1:1:-1", "2:1:1"}));
     exercise();
 }
 
-TEST_F(VreactorRepairTest, OrderSumsAboveTheLimitAreRefused) {
-    const std::vector<std::vector<Entry>> refused = {
-        {{"0", "2147483647", "-1"}},
-        {{"0", "60", "1"}, {"1", "41", "1"}},
-        {{"0", "2147483647", "1"}, {"1", "2147483647", "1"}, {"0", "2147483647", "1"}},
-    };
-    for (const auto& e : refused)
-        EXPECT_EQ(read({componentBlock("A", false), componentBlock("B", false), reactionBlock(e)})
-                      .refusal,
-                  RepairReport::Refusal::orderSumTooLarge);
-    EXPECT_FALSE(read({componentBlock("A", false), componentBlock("B", false),
-                       reactionBlock({{"0", "60", "1"}, {"1", "40", "1"}, {"0", "100", "-1"}})})
-                     .refused());
-}
-
-TEST_F(VreactorRepairTest, TooManyComponentsOrReactionsAreRefused) {
-    std::vector<Lines> parts;
-    for (int i = 0; i < 101; ++i)
-        parts.push_back(componentBlock("C" + std::to_string(i), false));
-    EXPECT_EQ(read(parts).refusal, RepairReport::Refusal::tooManyComponents);
-    parts.pop_back();
-    parts.push_back(componentBlock("C0", true)); // shortcuts do not count
-    EXPECT_FALSE(read(parts).refused());
-
-    std::vector<Lines> reactions;
-    for (int i = 0; i < 101; ++i)
+TEST_F(VreactorRepairTest, TooManyObjectsOrTooLargeOrderSumsAreRefused) {
+    using R = RepairReport::Refusal;
+    const std::vector<Lines> ab = {componentBlock("A", false), componentBlock("B", false)};
+    std::vector<Lines> components, reactions;
+    for (int i = 0; i < 101; ++i) {
+        components.push_back(componentBlock("C" + std::to_string(i), false));
         reactions.push_back(reactionBlock({}));
-    EXPECT_EQ(read(reactions).refusal, RepairReport::Refusal::tooManyReactions);
-}
-
-TEST_F(VreactorRepairTest, AComponentTwiceOnASideMergesIntoOneEntry) {
-    // A, B, a shortcut of A. A: twice left (once by its shortcut), once right.
-    read({componentBlock("A", false), componentBlock("B", false), componentBlock("A", true),
-          reactionBlock({{"0", "2", "-1"}, {"1", "1", "-1"}, {"2", "3", "-1"}, {"2", "1", "1"}})});
-    EXPECT_EQ(entries(0), (std::vector<std::string>{"0:5:-1", "1:1:-1", "2:1:1"}));
-    exercise();
+    }
+    std::vector<Lines> withShortcut(components.begin(), components.end() - 1);
+    withShortcut.push_back(componentBlock("C0", true)); // shortcuts do not count
+    const auto plus = [&](const std::vector<Entry>& e) {
+        std::vector<Lines> parts = ab;
+        parts.push_back(reactionBlock(e));
+        return parts;
+    };
+    const std::pair<std::vector<Lines>, R> cases[] = {
+        {components, R::tooManyComponents},
+        {withShortcut, R::none},
+        {reactions, R::tooManyReactions},
+        {plus({{"0", "2147483647", "-1"}}), R::orderSumTooLarge},
+        {plus({{"0", "60", "1"}, {"1", "41", "1"}}), R::orderSumTooLarge},
+        {plus({{"0", "2147483647", "1"}, {"1", "2147483647", "1"}, {"0", "2147483647", "1"}}),
+         R::orderSumTooLarge},
+        {plus({{"0", "60", "1"}, {"1", "40", "1"}, {"0", "100", "-1"}}), R::none}};
+    for (const auto& [parts, refusal] : cases)
+        EXPECT_EQ(read(parts).refusal, refusal) << parts.size();
 }
 
 TEST_F(VreactorRepairTest, NamesAreMadeUniqueAndOrphanShortcutsRemoved) {
@@ -133,13 +124,10 @@ TEST_F(VreactorRepairTest, NamesAreMadeUniqueAndOrphanShortcutsRemoved) {
          componentBlock("B", false), componentBlock("Z", true), componentBlock("B", true),
          reactionBlock({{"3", "1", "-1"}, {"4", "1", "-1"}, {"5", "1", "1"}, {"1", "1", "1"}})});
     EXPECT_EQ(report.repairs, 3);
-    std::vector<std::string> names;
-    for (const Vcomponent& c : reactor.components)
-        names.push_back(c.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"A", "A", "B", "C", "B"}));
+    EXPECT_EQ(objectNames(), (Names{"A", "A'", "B", "C", "B'"}));
     // The duplicate keeps its entry under its new name; the orphan's entry
     // is gone; the shortcuts keep theirs.
-    EXPECT_EQ(entries(0), (std::vector<std::string>{"3:1:-1", "4:1:1", "1:1:1"}));
+    EXPECT_EQ(indices(0), (Names{"3:1:-1", "4:1:1", "1:1:1"}));
     exercise();
 }
 
@@ -149,12 +137,9 @@ TEST_F(VreactorRepairTest, NamesLoseBlockMarkersAndLineBreaksAndShortcutsFollow)
                                       componentBlock("B>", false), componentBlock("a<b>", true),
                                       reactionBlock({{"5", "1", "-1"}, {"4", "1", "1"}})});
     EXPECT_EQ(report.repairs, 4);
-    std::vector<std::string> names;
-    for (const Vcomponent& c : reactor.components)
-        names.push_back(c.name);
     // Nothing left, or a taken name left: the next free name.
-    EXPECT_EQ(names, (std::vector<std::string>{"ab", "A", "xy", "B", "C", "ab"}));
-    EXPECT_EQ(entries(0), (std::vector<std::string>{"5:1:-1", "4:1:1"}));
+    EXPECT_EQ(objectNames(), (Names{"ab", "A", "xy", "B", "C", "ab'"}));
+    EXPECT_EQ(indices(0), (Names{"5:1:-1", "4:1:1"}));
     exercise();
 }
 

@@ -49,6 +49,24 @@ inline Vreaction& addReaction(Vreactor& v, std::initializer_list<TestEntry> entr
     return v.reactions[v.reactions.last()];
 }
 
+inline Reactant reactantOf(int component, int order, int port, bool align = false) {
+    Reactant entry;
+    entry.index = component;
+    entry.order = order;
+    entry.port = port;
+    entry.align = align;
+    return entry;
+}
+
+// A reaction's entries as "index:order:port", "*" marking aligned ones.
+inline std::vector<std::string> entriesOf(const Vreaction& reaction) {
+    std::vector<std::string> result;
+    for (const Reactant& e : reaction.reactants)
+        result.push_back(std::to_string(e.index) + ":" + std::to_string(e.order) + ":" +
+                         std::to_string(e.port) + (e.align ? "*" : ""));
+    return result;
+}
+
 inline void addSwitches(Llist<ReactionSwitch>& list, std::initializer_list<double> times) {
     for (double at : times) {
         ReactionSwitch s;

@@ -30,12 +30,12 @@ protected:
     }
     // A -> B, k = 1, two steps of 0.001; B hidden in the plot.
     std::string writeSession(const std::string& name, double timeStep = 0.001,
-                             bool observation = false) {
+                             bool observation = false, bool animated = false) {
         ReactorSession s;
         const int a = addComponent(s.vReactor, "A", 1);
         const int b = addComponent(s.vReactor, "B", 0);
         s.vReactor.components[b].monitor = false;
-        addReaction(s.vReactor, {{a, 1, -1}, {b, 1, +1}}, 1);
+        addReaction(s.vReactor, {{a, 1, -1}, {b, 1, +1}}, 1).animate = animated;
         s.reactor.simulationTime = 0.002;
         s.reactor.timeResolution = timeStep;
         s.kineticsView.autoRefresh = false; // computed all the same
