@@ -18,18 +18,8 @@ target=${1:-fuzz_session}
 seconds=${2:-600}
 shift $(($# < 2 ? $# : 2))
 
-# Not part of install-deps.sh: the normal build and tests do not need clang.
-need=()
-command -v clang++ >/dev/null || need+=(clang)
-compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null ||
-    need+=(libclang-rt-dev)
-if [ ${#need[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+# Named here only: the normal build and tests do not need clang.
+bash scripts/install-deps.sh clang libclang-rt-dev
 
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVELUMBRA_FUZZ=ON -DVELUMBRA_BUILD_GUI=OFF -DVELUMBRA_BUILD_TESTS=OFF >/dev/null

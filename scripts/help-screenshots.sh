@@ -21,19 +21,7 @@ bin=build/release/bin
 images=help/images
 
 if [ "${1:-}" != "--inside" ]; then
-    need=()
-    command -v xvfb-run >/dev/null || need+=(xvfb xauth)
-    command -v xdotool >/dev/null || need+=(xdotool)
-    [ -x /usr/bin/import ] || need+=(imagemagick)
-    dpkg-query -W -f='${Status}' fonts-dejavu-core 2>/dev/null | grep -q "install ok installed" ||
-        need+=(fonts-dejavu-core)
-    if [ ${#need[@]} -gt 0 ]; then
-        sudo=""
-        [ "$(id -u)" -ne 0 ] && sudo="sudo"
-        export DEBIAN_FRONTEND=noninteractive
-        $sudo apt-get update -qq
-        $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
-    fi
+    bash scripts/install-deps.sh xdotool imagemagick
 
     cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build/release -j2 --target velumbra presets-beside-program

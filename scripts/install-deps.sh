@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build, the tests and the benchmarks
-# need; does nothing when they are all present.
+# need, and any further packages named as arguments (the fuzzing and help
+# picture scripts name theirs); does nothing when they are all present.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    "$@"
 )
 
 missing=()
