@@ -1,5 +1,6 @@
 #include "batchcommand.h"
 
+#include "batchfit.h"
 #include "batchplot.h"
 
 #include "foundation/messagesink.h"
@@ -230,9 +231,15 @@ std::string batchUsageText() {
            "      Opens SESSION and saves it as OUT, as \"Save As...\" does.\n"
            "  velumbra-batch equations SESSION [--no-scheme] [--no-grouping]\n"
            "      Prints the session's equations, one line each, tags included (UTF-8).\n"
+           "  velumbra-batch fit SESSION [--data FILE] [--fit NAME,NAME,...] [-o OUT.vsn]\n"
+           "      Fits parameters (\"k1\", \"k-1\", \"[A]0\", \"w(A)\"; default every rate\n"
+           "      constant of an active direction) to the measurements in FILE or in the\n"
+           "      session. Prints NAME, value and standard error per line, then SSR and\n"
+           "      points; -o saves the session with the fitted values and the data.\n"
            "  velumbra-batch --help\n"
-           "Exit status: 0 done, 1 session or output unusable, 2 usage error,\n"
-           "3 calculation refused (too many iterations or unusable settings).\n";
+           "Exit status: 0 done, 1 session, data or output unusable, 2 usage error,\n"
+           "3 calculation refused (too many iterations or unusable settings),\n"
+           "4 fit not converged within 200 iterations.\n";
 }
 
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -248,6 +255,8 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     } else if (!args.empty() && args[0] == "equations") {
         const int status = equations(args, out);
         if (status != batchUsage) return status;
+    } else if (!args.empty() && args[0] == "fit") {
+        return runFit(args, out, err);
     } else if (args.size() == 3 && args[0] == "resave") {
         return resave(args[1], args[2]);
     }

@@ -10,6 +10,7 @@ enum BatchStatus {
     batchFailed = 1,  // the session cannot be read or the output cannot be written
     batchUsage = 2,   // bad arguments
     batchRefused = 3, // the calculation refused to run
+    batchNotConverged = 4, // a fit did not converge; its best values are printed
 };
 
 // Runs one velumbra-batch command; `arguments` excludes the program name.

@@ -42,7 +42,7 @@ void Program::registerReceivers(EventReceiver* reactionWindow, EventReceiver* an
 }
 
 SessionObjects Program::objects() {
-    return {reactor, vReactor, weightedObservation, kineticsView, animation};
+    return {reactor, vReactor, weightedObservation, kineticsView, animation, &measurements};
 }
 
 void Program::pushUndo(const std::string& label, bool merge) {

@@ -94,6 +94,8 @@ public:
     Calculation calculation;
     WeightedObservation weightedObservation;
     KineticsView kineticsView;
+    // Measured data shown over the curves and fitted to; part of the session.
+    Measurements measurements;
     ReactorSession session;
 
     // Supplied by the program's windows; without them calculations run to

@@ -10,7 +10,7 @@ ReactorSession::ReactorSession() : animation(vReactor) {}
 ReactorSession::ReactorSession(const ReactorSession& other)
     : TextStream(other), named(other.named), reactor(other.reactor), vReactor(other.vReactor),
       weightedObservation(other.weightedObservation), kineticsView(other.kineticsView),
-      animation(vReactor), fileName(other.fileName), modified(other.modified) {
+      animation(vReactor), measurements(other.measurements), fileName(other.fileName), modified(other.modified) {
     animation = other.animation;
 }
 
@@ -23,6 +23,7 @@ ReactorSession& ReactorSession::operator=(const ReactorSession& other) {
     weightedObservation = other.weightedObservation;
     kineticsView = other.kineticsView;
     animation = other.animation;
+    measurements = other.measurements;
     fileName = other.fileName;
     modified = other.modified;
     return *this;
@@ -33,7 +34,7 @@ ReactorSession::ReactorSession(ReactorSession&& other) noexcept
       vReactor(std::move(other.vReactor)),
       weightedObservation(std::move(other.weightedObservation)),
       kineticsView(std::move(other.kineticsView)), animation(vReactor),
-      fileName(std::move(other.fileName)), modified(other.modified) {
+      measurements(std::move(other.measurements)), fileName(std::move(other.fileName)), modified(other.modified) {
     animation = other.animation;
 }
 
@@ -46,6 +47,7 @@ ReactorSession& ReactorSession::operator=(ReactorSession&& other) noexcept {
     weightedObservation = std::move(other.weightedObservation);
     kineticsView = std::move(other.kineticsView);
     animation = other.animation;
+    measurements = std::move(other.measurements);
     fileName = std::move(other.fileName);
     modified = other.modified;
     return *this;
@@ -57,6 +59,8 @@ void ReactorSession::exchange() {
     exchangeObject("weighted observation", weightedObservation);
     exchangeObject(KineticsView::sectionName, kineticsView);
     exchangeObject(Animation::sectionName, animation);
+    // Optional: a session without measurements stays as it always was.
+    if (!writing || !measurements.empty()) exchangeObject(Measurements::sectionName, measurements);
 }
 
 void ReactorSession::reset() {
@@ -65,6 +69,7 @@ void ReactorSession::reset() {
     weightedObservation = WeightedObservation();
     kineticsView = KineticsView();
     animation = Animation(vReactor);
+    measurements.clear();
 }
 
 namespace {
@@ -138,6 +143,7 @@ void ReactorSession::capture(const SessionObjects& current) {
     weightedObservation.globalFactor = current.weightedObservation.globalFactor;
     kineticsView = current.kineticsView;
     animation = current.animation;
+    if (current.measurements) measurements = *current.measurements;
 }
 
 void ReactorSession::apply(SessionObjects& current) const {
@@ -149,6 +155,7 @@ void ReactorSession::apply(SessionObjects& current) const {
     current.weightedObservation.globalFactor = weightedObservation.globalFactor;
     current.kineticsView = kineticsView;
     current.animation = animation;
+    if (current.measurements) *current.measurements = measurements;
     broadcast(sessionReplaced);
 }
 

@@ -6,6 +6,7 @@
 #include "model/vreactor.h"
 #include "session/animation.h"
 #include "session/kineticsview.h"
+#include "session/measurements.h"
 
 #include <string>
 
@@ -16,6 +17,8 @@ struct SessionObjects {
     WeightedObservation& weightedObservation;
     KineticsView& kineticsView;
     Animation& animation;
+    // The loaded measurements; none when the program keeps no table.
+    Measurements* measurements = nullptr;
 };
 
 // Everything the user works on, as stored in a session file: the simulation
@@ -39,7 +42,7 @@ public:
     ReactorSession& operator=(ReactorSession&& other) noexcept;
     ~ReactorSession() override = default;
 
-    // The five sections in file order.
+    // The five sections in file order, then "measurements" when there are any.
     void exchange() override;
 
     // Every section back to a default-constructed object.
@@ -77,6 +80,7 @@ public:
     WeightedObservation weightedObservation;
     KineticsView kineticsView;
     Animation animation;
+    Measurements measurements;
     std::string fileName;
     bool modified = false;
 };

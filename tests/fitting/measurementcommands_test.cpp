@@ -1,0 +1,87 @@
+#include "fitting/measurementcommands.h"
+
+#include "session/program.h"
+#include "support/recordingmessagesink.h"
+#include "support/tempdir.h"
+#include "support/testsystem.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MeasurementCommands : public ::testing::Test {
+protected:
+    MeasurementCommands() {
+        program.newSession();
+        const int a = addComponent(program.vReactor, "A", 1);
+        const int b = addComponent(program.vReactor, "B", 0);
+        addReaction(program.vReactor, {{a, 1, -1}, {b, 1, +1}}, 1);
+        broadcast(systemChanged);
+        program.pushUndo("New reaction", false);
+    }
+
+    std::string file(const std::string& bytes) {
+        writeFileBytes(dir.file("data.txt"), bytes);
+        return dir.file("data.txt");
+    }
+
+    TempDir dir;
+    RecordingMessageSink messages;
+    Program program{""};
+};
+
+TEST_F(MeasurementCommands, LoadingAndRemovingAreUndoableEdits) {
+    ASSERT_TRUE(loadMeasurements(program, file("time\tA\tX\n0\t1\t5\n1\t0.4\t5\n")));
+    EXPECT_EQ(program.measurements.names, std::vector<std::string>{"A"});
+    EXPECT_EQ(program.history.label(program.history.current()), "Load measurements");
+    EXPECT_EQ(messages.messages,
+              std::vector<std::string>{"Columns that name no component are ignored: X"});
+    const Measurements loaded = program.measurements;
+
+    ASSERT_TRUE(removeMeasurements(program));
+    EXPECT_TRUE(program.measurements.empty());
+    EXPECT_EQ(program.history.label(program.history.current()), "Remove measurements");
+    EXPECT_FALSE(removeMeasurements(program)) << "nothing left to remove";
+
+    ASSERT_TRUE(program.undo());
+    EXPECT_TRUE(program.measurements == loaded);
+    ASSERT_TRUE(program.undo());
+    EXPECT_TRUE(program.measurements.empty());
+    ASSERT_TRUE(program.redo());
+    EXPECT_TRUE(program.measurements == loaded);
+}
+
+TEST_F(MeasurementCommands, AFileThatIsRefusedChangesNothing) {
+    ASSERT_TRUE(loadMeasurements(program, file("time\tB\n0\t0\n")));
+    const Measurements before = program.measurements;
+    const int levels = program.history.count();
+    messages.messages.clear();
+    const std::string hostile = file("time\tA\n0\t1\n2\tone\n");
+    EXPECT_FALSE(loadMeasurements(program, hostile));
+    EXPECT_EQ(
+        messages.messages,
+        std::vector<std::string>{"Failed to read measurements: " + hostile +
+                                 "\nLine 3, column 2 (\"A\"): \"one\" is not a finite number."});
+    EXPECT_TRUE(program.measurements == before);
+    EXPECT_EQ(program.history.count(), levels);
+    EXPECT_FALSE(program.session.measurements.empty());
+}
+
+TEST_F(MeasurementCommands, FittedValuesAreOneUndoableEdit) {
+    ASSERT_TRUE(loadMeasurements(program, file("time\tA\n0\t1\n1\t0.5\n2\t0.25\n")));
+    program.vReactor.uniqueComponent(0).initialConcentration = 2;
+    program.pushUndo("Change initial concentration", false);
+    std::vector<FitParameter> parameters;
+    std::string unknown;
+    ASSERT_TRUE(parametersNamed(fittableParameters(program.vReactor, false), "k1,[A]0", parameters,
+                                unknown));
+    applyFittedValues(program, parameters, {0.7, 1.0});
+    EXPECT_EQ(program.vReactor.reactions[0].rateConstant, 0.7);
+    EXPECT_EQ(program.vReactor.uniqueComponent(0).initialConcentration, 1.0);
+    EXPECT_EQ(program.history.label(program.history.current()), "Fit parameters");
+    ASSERT_TRUE(program.undo());
+    EXPECT_EQ(program.vReactor.reactions[0].rateConstant, 1.0);
+    EXPECT_EQ(program.vReactor.uniqueComponent(0).initialConcentration, 2.0);
+}
+
+} // namespace
