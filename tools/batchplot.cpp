@@ -41,6 +41,7 @@ bool writePlotImage(Program& program, const std::string& fileName, int width, in
     renderer.simulationTime = program.reactor.simulationTime;
     renderer.colourScheme = program.preferences.colorSchemeKinetics;
     renderer.largeLabels = program.preferences.kineticsLargeLabels;
+    renderer.measurements = &program.measurements;
     QImage bitmap(width, height, QImage::Format_RGB32);
     renderer.renderPlot(bitmap, program.kineticsView);
     // Written beside the target and renamed over it: a failed write leaves

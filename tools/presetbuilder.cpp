@@ -1,5 +1,10 @@
 #include "presetbuilder.h"
 
+#include "fitting/modelsampler.h"
+
+#include <cmath>
+#include <random>
+
 namespace {
 
 Poi pointOf(Cell cell) {
@@ -148,6 +153,41 @@ void PresetBuilder::axes(double minX, double maxX, double minY, double maxY) {
 void PresetBuilder::simulate(double time, double timeStep) {
     session.reactor.simulationTime = time;
     session.reactor.timeResolution = timeStep;
+}
+
+void PresetBuilder::measure(const std::vector<std::string>& columns, int rows, double noise,
+                            unsigned seed) {
+    if (rows < 2) throw PresetError("too few measured rows");
+    Measurements& m = session.measurements;
+    m.clear();
+    m.names = columns;
+    const double end = session.reactor.simulationTime;
+    for (int r = 0; r < rows; ++r)
+        m.times.push_back(end * r / (rows - 1));
+    m.values.assign(columns.size(), std::vector<double>(m.times.size(), 0.0));
+    const WeightedObservation& w = session.weightedObservation;
+    ModelSampler sampler(session.vReactor, session.reactor.timeResolution, end,
+                         {w.active, w.differential, w.globalFactor}, m);
+    if (sampler.pointCount() != static_cast<int>(columns.size()) * rows)
+        throw PresetError("a measured column names nothing to compute");
+    std::vector<double> model(static_cast<size_t>(sampler.pointCount()));
+    if (!sampler.modelValues(model.data())) throw PresetError("the calculation refused to run");
+    // The sum of twelve uniform numbers less six is nearly normal and, unlike
+    // the library's distributions, gives the same numbers everywhere.
+    std::mt19937 random(seed);
+    const auto normal = [&random] {
+        double sum = 0;
+        for (int i = 0; i < 12; ++i)
+            sum += static_cast<double>(random()) / 4294967296.0;
+        return sum - 6;
+    };
+    size_t k = 0;
+    for (size_t r = 0; r < m.times.size(); ++r)
+        for (size_t c = 0; c < columns.size(); ++c) {
+            // Rounded as a laboratory would record them.
+            const double v = model[k++] + noise * normal();
+            m.values[c][r] = std::round(v * 1e5) / 1e5;
+        }
 }
 
 Vcomponent& PresetBuilder::unique(int component) {

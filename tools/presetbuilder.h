@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // A place on the drawing's 56-pixel grid, in grid units from the origin.
 struct Cell {
@@ -66,6 +67,12 @@ public:
 
     // Simulation time and time step.
     void simulate(double time, double timeStep);
+
+    // Simulated data for the fitting exercises: the named columns at `rows`
+    // evenly spaced times from 0 to the simulation time, as the system now
+    // computes them, with seeded normal noise of the given size. Call after
+    // `simulate` and `observe`.
+    void measure(const std::vector<std::string>& columns, int rows, double noise, unsigned seed);
 
     Vreactor& system() { return session.vReactor; }
     KineticsView& view() { return session.kineticsView; }

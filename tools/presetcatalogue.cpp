@@ -282,6 +282,35 @@ void absorbance(PresetBuilder& b) {
     b.simulate(20, 0.001);
 }
 
+// Simulated data to fit: A decays with k = 0.5, measured with noise; the
+// session starts from a guess of 0.2 for the student to fit.
+void fitDecay(PresetBuilder& b) {
+    const int a = b.component("A", {2, 2}, 1);
+    const int p = b.component("B", {5, 2}, 0);
+    const int r = b.step(a, p, 0.5);
+    b.simulate(10, 0.001);
+    b.measure({"A"}, 21, 0.01, 17);
+    b.system().reactions[r].rateConstant = 0.2;
+}
+
+// Simulated absorbance of A -> B -> C (k1 = 0.8, k2 = 0.25) as in the
+// absorbance preset; the session starts from k1 = k2 = 0.5.
+void fitAbsorbance(PresetBuilder& b) {
+    const int a = b.component("A", {1, 2}, 1);
+    const int i = b.component("B", {4, 2}, 0);
+    const int p = b.component("C", {7, 2}, 0);
+    const int r1 = b.step(a, i, 0.8);
+    const int r2 = b.step(i, p, 0.25);
+    b.weight(a, 0.3);
+    b.weight(i, 1.2);
+    b.weight(p, 0.6);
+    b.observe(1);
+    b.simulate(20, 0.001);
+    b.measure({"weightedObservation"}, 41, 0.005, 18);
+    b.system().reactions[r1].rateConstant = 0.5;
+    b.system().reactions[r2].rateConstant = 0.5;
+}
+
 using Recipe = void (*)(PresetBuilder&);
 
 Preset make(const std::string& name, Recipe recipe) {
@@ -311,6 +340,8 @@ std::vector<Preset> presetCatalogue() {
     presets.push_back(make("14 Oregonator oscillating reaction", oregonator));
     presets.push_back(make("15 Reaction switched on and off", switched));
     presets.push_back(make("16 Weighted observation, absorbance", absorbance));
+    presets.push_back(make("17 Fit a first-order decay (simulated data)", fitDecay));
+    presets.push_back(make("18 Fit an absorbance, A to B to C (simulated data)", fitAbsorbance));
     return presets;
 }
 

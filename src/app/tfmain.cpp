@@ -106,6 +106,7 @@ void TFmain::createWindows() {
                                     program.animation, program.preferences, program);
     kineticsWindow->preferencesDialogOpen = [this] { return preferencesDialogOpen; };
     kineticsWindow->animatedParameterLabel = [this] { return animationWindow->selectedLabel; };
+    kineticsWindow->measurements = &program.measurements;
     kineticsWindow->resize(kineticsInitialSize);
     kineticsSubWindow = addChildWindow(kineticsWindow, true);
 

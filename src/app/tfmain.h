@@ -104,6 +104,11 @@ public:
     void showChildWindow(QMdiSubWindow* window);
     void showFloatingWindow(QWidget* window);
     void exportKinetics();
+    // The "Data" menu: measurements over the curves and fitting to them.
+    void buildDataMenu();
+    void importMeasurements();
+    void removeMeasurements();
+    void fitParameters();
     // A help document is handed to the viewer only when it exists; a missing
     // one, or a viewer that cannot be started, is reported.
     void openHelp(const QUrl& document);
@@ -182,6 +187,8 @@ public:
     QMenu* arrowGeometryMenu;
     QMenu* viewMenu;
     QMenu* exportMenu;
+    QMenu* dataMenu;
+    QAction* removeMeasurementsAction;
     QMenu* infoMenu;
     QAction* saveAction;
     QAction* undoAction;

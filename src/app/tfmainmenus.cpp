@@ -138,6 +138,7 @@ void TFmain::buildViewMenu() {
 void TFmain::buildOtherMenus() {
     exportMenu = menuBar()->addMenu(QStringLiteral("Export"));
     addItem(exportMenu, "Export Reaction Kinetics...", [this] { exportKinetics(); });
+    buildDataMenu();
 
     infoMenu = menuBar()->addMenu(QStringLiteral("Info"));
     const QString folder = fromFileName(program.directory);

@@ -95,6 +95,7 @@ bool Fitter::residualsAt(const std::vector<double>& values, std::vector<double>&
     for (size_t i = 0; i < parameters_.size() && i < values.size(); ++i)
         setParameterValue(sampler_.system(), parameters_[i], values[i]);
     out.resize(static_cast<size_t>(sampler_.pointCount()));
+    ++computations_;
     if (!sampler_.residuals(out.data())) return false;
     if (sampler_.verdict != "ok" && !result_.coarseTimeStep) {
         result_.coarseTimeStep = true;
@@ -178,7 +179,7 @@ void Fitter::run() {
 }
 
 std::string Fitter::progressText() const {
-    return "Iteration " + formatInt(result_.iterations) + ";sum of squares " +
+    return "iteration " + formatInt(result_.iterations) + ", sum of squares " +
            formatNumber(result_.sumOfSquares);
 }
 

@@ -41,10 +41,12 @@ public:
     // Final values, standard errors and the summary; call once `step` is done.
     const FitResult& finish();
 
-    // "Iteration 3;sum of squares 1.23e-4", for the progress window.
-    std::string progressText() const;
+    // "iteration 3, sum of squares 1.23e-4", for the progress window.
+    std::string progressText() const override;
     const std::vector<FitParameter>& parameters() const { return parameters_; }
     const FitResult& result() const { return result_; }
+    // Computations of the model so far.
+    int computations() const { return computations_; }
 
     // The model values with the parameters set to `values` (own units), at
     // every cell that takes part; for the standard errors and tests.
@@ -60,5 +62,6 @@ private:
     std::unique_ptr<Solver> solver_;
     FitResult result_;
     std::string coarseVerdict_;
+    int computations_ = 0;
     bool done_ = false;
 };

@@ -44,7 +44,7 @@ QString integerPartText(double value) {
 
 TFprogress::TFprogress(ClassWithProgressWindow& work, const QString& title, bool mayCancel,
                        std::int64_t start, QWidget* parent)
-    : QDialog(parent), task(&work), startTick(start), cancellable(mayCancel) {
+    : QDialog(parent), task(&work), startTick(start), cancellable(mayCancel), title_(title) {
     setWindowTitle(title);
     setFixedSize(clientWidth, clientHeight);
     setModal(true);
@@ -92,6 +92,9 @@ void TFprogress::tick() {
         timer->stop();
         accept();
     }
+    const std::string state = task->progressText();
+    if (!state.empty())
+        setWindowTitle(title_ + QStringLiteral(" - ") + QString::fromStdString(state));
     const double fraction = task->progress;
     progressBar->setValue(static_cast<int>(std::clamp(fraction, 0.0, 1.0) * 100));
     if (fraction > 0) {

@@ -46,6 +46,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QString title_;
 };
 
 // The integer part of a non-negative number as decimal text, as the window

@@ -6,6 +6,7 @@
 #include "session/animation.h"
 #include "session/kineticsview.h"
 #include "windows/common/colour.h"
+#include "windows/fitting/measurementmarkers.h"
 #include "windows/kinetics/animationindicator.h"
 #include "windows/kinetics/fndisplayer.h"
 #include "windows/kinetics/kineticscolours.h"
@@ -32,7 +33,7 @@ KineticsLegend KineticsPlotRenderer::renderPlot(QImage& bitmap, KineticsView& vi
     }
 
     KineticsRanges ranges;
-    ranges.compute(view, system_, calculation_, observation_, simulationTime);
+    ranges.compute(view, system_, calculation_, observation_, simulationTime, measurements);
     const int n = system_.uniqueComponentCount();
     const int xc = system_.asXIndex();
     const Llist<Kinetics>& kinetics = calculation_.kinetics;
@@ -71,6 +72,8 @@ KineticsLegend KineticsPlotRenderer::renderPlot(QImage& bitmap, KineticsView& vi
             plot.curve(observation_.values, p, phasePlot);
         }
     }
+    if (measurements && n > 0)
+        MeasurementMarkers::paint(plot, system_, observation_.active, *measurements);
     plot.paintLabels();
     paintIndicator(plot.canvas(), bitmap.width(), colours.text);
     legend.paint(plot.canvas(), bitmap.size(), system_, observation_.active, colours, largeLabels);

@@ -9,6 +9,7 @@
 class Animation;
 class Calculation;
 class KineticsView;
+class Measurements;
 class QColor;
 class QImage;
 class QPainter;
@@ -45,6 +46,8 @@ public:
     // While it animates a parameter, the indicator shows with this label.
     const Animation* animation = nullptr;
     std::string parameterLabel;
+    // Measured points drawn over the curves; none when null.
+    const Measurements* measurements = nullptr;
 
 private:
     void paintIndicator(QPainter& painter, int width, const QColor& text) const;

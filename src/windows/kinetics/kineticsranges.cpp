@@ -4,15 +4,17 @@
 #include "engine/weightedobservation.h"
 #include "model/vreactor.h"
 #include "session/kineticsview.h"
+#include "windows/fitting/measurementmarkers.h"
 
 #include <algorithm>
 #include <cmath>
 
 void KineticsRanges::compute(KineticsView& view, const Vreactor& system,
                              const Calculation& calculation, const WeightedObservation& observation,
-                             double simulationTime) {
+                             double simulationTime, const Measurements* measured) {
     if (view.autoY) autoY(view, system, calculation, observation);
     if (view.autoX) autoX(view, system, calculation, simulationTime);
+    if (measured) MeasurementMarkers::widenRanges(view, system, observation.active, *measured);
     decadesX = view.logX ? logarithmic(view.minX, view.maxX, view.autoX, view.magX) : linearDecades;
     decadesY = view.logY ? logarithmic(view.minY, view.maxY, view.autoY, view.magY) : linearDecades;
 }

@@ -2,6 +2,7 @@
 
 class Calculation;
 class KineticsView;
+class Measurements;
 class Vreactor;
 class WeightedObservation;
 
@@ -23,9 +24,11 @@ public:
     // 1 on each side when empty), then, on a logarithmic axis, a positive
     // minimum from the decades setting where needed. Sets decadesX and
     // decadesY. The kinetics count as stored points of the calculation; a
-    // series the calculation does not have counts as none.
+    // series the calculation does not have counts as none. Measured points,
+    // when given, widen the automatic ranges.
     void compute(KineticsView& view, const Vreactor& system, const Calculation& calculation,
-                 const WeightedObservation& observation, double simulationTime);
+                 const WeightedObservation& observation, double simulationTime,
+                 const Measurements* measured = nullptr);
 
     double decadesX = linearDecades;
     double decadesY = linearDecades;

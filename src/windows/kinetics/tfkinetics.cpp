@@ -61,6 +61,7 @@ void TFkinetics::renderPlot() {
     renderer.colourScheme = preferences_.colorSchemeKinetics;
     renderer.largeLabels = preferences_.kineticsLargeLabels;
     renderer.animation = &animation_;
+    renderer.measurements = measurements;
     if (animatedParameterLabel) renderer.parameterLabel = animatedParameterLabel();
     if (plotBitmap_.size() != controls_.plot.size())
         plotBitmap_ = QImage(controls_.plot.size(), QImage::Format_RGB32);

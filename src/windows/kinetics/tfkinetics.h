@@ -13,6 +13,7 @@
 class Animation;
 class Calculation;
 class KineticsView;
+class Measurements;
 class Preferences;
 class QAction;
 class QMenu;
@@ -78,6 +79,8 @@ public:
     // The label of the parameter selected in the animation window, shown over
     // the animation indicator; unset shows none.
     std::function<std::string()> animatedParameterLabel;
+    // Measured points drawn over the curves; none when null.
+    const Measurements* measurements = nullptr;
     // How bounds are asked for; the value input dialog unless replaced.
     AskNumber askBound = askNumber;
     // Where "Save Plot Image..." asks for the file name; a save dialog unless
