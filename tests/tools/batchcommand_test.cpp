@@ -62,4 +62,24 @@ TEST_F(BatchTest, ResaveAndEquations) {
     EXPECT_EQ(run("equations " + dir.file("missing.vsn")).status, 1);
 }
 
+// 2A + C <=> B with the forward constant animated and C constant.
+TEST_F(BatchTest, EquationsAsPlainTextAndLatex) {
+    ReactorSession s;
+    const int a = addComponent(s.vReactor, "A", 1);
+    const int b = addComponent(s.vReactor, "B", 0);
+    const int c = addComponent(s.vReactor, "C_1", 0.5, true);
+    addReaction(s.vReactor, {{a, 2, -1}, {c, 1, -1}, {b, 1, +1}}, 2, true, 0.25, true).animate =
+        true;
+    const std::string session = dir.file("e.vsn");
+    ASSERT_TRUE(s.save(session, 3));
+
+    const Outcome text = run("equations " + session + " --text");
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, "TEXT");
+    const Outcome latex = run("equations --latex " + session);
+    EXPECT_EQ(latex.status, 0) << latex.err;
+    EXPECT_EQ(latex.out, "LATEX");
+    EXPECT_EQ(run("equations " + session + " --text --latex").status, 2);
+}
+
 } // namespace
