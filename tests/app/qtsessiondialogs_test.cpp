@@ -15,8 +15,10 @@ namespace {
 // proposed first.
 void saveAs(QString& proposed, const std::string& file) {
     whenModal<QFileDialog>([&proposed, file](QFileDialog& d) {
-        proposed = d.findChild<QLineEdit*>("fileNameEdit")->text();
-        d.selectFile(QString::fromStdString(file));
+        // selectFile() leaves a focused name field as it is.
+        QLineEdit* name = d.findChild<QLineEdit*>("fileNameEdit");
+        proposed = name->text();
+        name->setText(QString::fromStdString(file));
         static_cast<QDialog&>(d).accept();
     });
 }
