@@ -109,7 +109,7 @@ TEST_F(TFexportTest, LabelsAndIterationsFollowTheControls) {
 }
 
 // With auto refresh off the last results still hold A's series first; the
-// export computes the system as it now is.
+// export computes the system as it now is (A -> B without A: B forms at k).
 TEST_F(TFexportTest, OutdatedResultsAreComputedBeforeTheExport) {
     program.kineticsView.autoRefresh = false;
     program.vReactor.components[0].selected = true;
@@ -121,7 +121,8 @@ TEST_F(TFexportTest, OutdatedResultsAreComputedBeforeTheExport) {
     ASSERT_TRUE(dialog.exportKinetics());
     Text_ lines;
     ASSERT_TRUE(readTextFile(chosen, lines));
-    EXPECT_EQ(Lines(lines.begin(), lines.end()), (Lines{"time\tB", "0\t0", "1e-3\t0", "2e-3\t0"}));
+    EXPECT_EQ(Lines(lines.begin(), lines.end()),
+              (Lines{"time\tB", "0\t0", "1e-3\t1e-3", "2e-3\t2e-3"}));
     EXPECT_TRUE(program.calculation.resultsCurrent());
 }
 
