@@ -7,6 +7,7 @@
 #include "foundation/textstream.h"
 #include "foundation/windows1252.h"
 #include "model/equationsdocument.h"
+#include "model/equationslatex.h"
 #include "session/program.h"
 #include "session/reactorexport.h"
 
@@ -194,8 +195,12 @@ int resave(const std::string& session, const std::string& output) {
 int equations(const std::vector<std::string>& args, std::ostream& out) {
     std::string session;
     EquationsOptions options;
+    // The tagged lines unless plain text or LaTeX is asked for.
+    std::string form;
     for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--no-scheme")
+        if ((args[i] == "--text" || args[i] == "--latex") && form.empty())
+            form = args[i];
+        else if (args[i] == "--no-scheme")
             options.displayReactionScheme = false;
         else if (args[i] == "--no-grouping")
             options.groupIdenticalConcentrationTerms = false;
@@ -207,7 +212,15 @@ int equations(const std::vector<std::string>& args, std::ostream& out) {
     if (session.empty()) return batchUsage;
     Program program("");
     if (!openQuietly(program, session)) return batchFailed;
-    out << windows1252ToUtf8(taggedEquations(generateEquations(program.vReactor, options)));
+    const Vreactor& system = program.vReactor;
+    std::string text;
+    if (form == "--latex")
+        text = latexEquations(system, options);
+    else if (form == "--text")
+        text = readableEquations(generateEquations(system, options));
+    else
+        text = taggedEquations(generateEquations(system, options));
+    out << windows1252ToUtf8(text);
     out.flush();
     return out ? batchOk : batchFailed;
 }
@@ -228,8 +241,10 @@ std::string batchUsageText() {
            "      as a PNG file. Needs no display.\n"
            "  velumbra-batch resave SESSION OUT\n"
            "      Opens SESSION and saves it as OUT, as \"Save As...\" does.\n"
-           "  velumbra-batch equations SESSION [--no-scheme] [--no-grouping]\n"
-           "      Prints the session's equations, one line each, tags included (UTF-8).\n"
+           "  velumbra-batch equations SESSION [--text | --latex] [--no-scheme] [--no-grouping]\n"
+           "      Prints the session's equations, one line each, tags included (UTF-8);\n"
+           "      --text as plain text (as \"Copy Equations\" copies them), --latex as\n"
+           "      a LaTeX align* fragment (needs amsmath).\n"
            "  velumbra-batch --help\n"
            "Exit status: 0 done, 1 session or output unusable, 2 usage error,\n"
            "3 calculation refused (too many iterations or unusable settings).\n";

@@ -3,6 +3,7 @@
 #include "app/applicationtitle.h"
 #include "app/logo.h"
 #include "app/programdirectory.h"
+#include "app/speedbartitlestyle.h"
 #include "app/tfabout.h"
 #include "app/tfbuttons.h"
 #include "app/windowarrangement.h"
@@ -15,10 +16,12 @@
 #include "windows/switches/tfreactionswitches.h"
 #include "windows/wobs/tfwobs.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
 
@@ -95,6 +98,9 @@ void TFmain::createWindows() {
 
     speedbarWindow = new TFbuttons(*this);
     speedbarSubWindow = addChildWindow(speedbarWindow, false);
+    auto* titleStyle = new SpeedbarTitleStyle(QStyleFactory::create(QApplication::style()->name()));
+    titleStyle->setParent(speedbarSubWindow);
+    speedbarSubWindow->setStyle(titleStyle);
 
     animationWindow = new TFanimation(program.vReactor, program.animation, program, this);
     animationWindow->updateEquations = [this] { rebuildEquations(false); };
@@ -215,6 +221,11 @@ void TFmain::closeEvent(QCloseEvent* event) {
           static_cast<QWidget*>(weightedObservationWindow)})
         window->close();
     event->accept();
+}
+
+void TFmain::showSessionName() {
+    const std::string& file = program.session.fileName;
+    setCaption(file.empty() ? std::string("new") : file);
 }
 
 void TFmain::repaintControl() {

@@ -118,6 +118,7 @@ public:
     void updateViewMenu();
 
     // --- MainWindowViews ---
+    void showSessionName() override;
     void repaintControl() override;
     void rebuildEquations(bool resetScroll) override;
     void repaintSpeedbar() override;

@@ -568,4 +568,60 @@ TEST_F(TFmainTest, WeightedObservationFollowsTheSystemAndShowsItsCurve) {
     EXPECT_NEAR(program->weightedObservation.maximum, 1 + 2 * (1 - std::exp(-2.0)), 1e-3);
 }
 
+TEST_F(TFmainTest, TheCaptionFollowsTheFileNameThroughUndo) {
+    start();
+    buildSystem();
+    const std::string x = dir.file("x.vsn"), y = dir.file("y.vsn");
+    ASSERT_TRUE(program->saveSession(x));
+    ASSERT_TRUE(window->sessionCommands.openFile(x));
+    choose(window->systemMenu, "New Component");
+    whenModal<QFileDialog>([&y](QFileDialog& d) {
+        d.selectFile(QString::fromStdString(y));
+        static_cast<QDialog&>(d).accept();
+    });
+    choose(window->sessionMenu, "Save As...");
+    EXPECT_EQ(window->windowTitle().toStdString(), "Velumbra - " + y);
+    choose(window->systemMenu, "New Component");
+    const auto run = [this](QAction* action) {
+        emit window->sessionMenu->aboutToShow();
+        ASSERT_TRUE(action->isEnabled());
+        action->trigger();
+    };
+    run(window->undoAction);
+    run(window->undoAction);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Velumbra - " + x);
+
+    // Save writes the file the caption names.
+    std::filesystem::remove(x);
+    choose(window->sessionMenu, "Save");
+    EXPECT_TRUE(std::filesystem::exists(x));
+    run(window->redoAction);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Velumbra - " + x);
+    window->program.goTo(2);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Velumbra - " + y);
+}
+
+// A last run that cannot be read is moved aside before the exit could
+// overwrite it, and the start-up message says where.
+TEST_F(TFmainTest, AnUnreadableLastRunIsKeptAside) {
+    program->preferences.rememberLastRun = true;
+    const std::string lastRun = program->lastRunFile();
+    const std::string aside = dir.file("lastRun.unreadable.vsn");
+    writeFileBytes(aside, "older");
+    writeFileBytes(lastRun, "not a session");
+    start();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0], "Failed to open session: " + lastRun + "\nIt was moved to " +
+                                        aside +
+                                        " so that your last work is not overwritten at exit.");
+    EXPECT_EQ(readFileBytes(aside), "not a session");
+    EXPECT_EQ(window->windowTitle(), "Velumbra");
+    {
+        NoModalGuard guard;
+        EXPECT_TRUE(window->close());
+    }
+    EXPECT_TRUE(std::filesystem::exists(lastRun));
+    EXPECT_EQ(readFileBytes(aside), "not a session");
+}
+
 } // namespace

@@ -66,6 +66,20 @@ TEST_F(ReactorExportTest, ColumnChoicesLeaveNoEmptyFields) {
     EXPECT_EQ(exported(), (std::vector<std::string>{"0\t0", "1e-3\t1e-3", "2e-3\t1.999e-3"}));
 }
 
+// A component added since the calculation has no series: its field stays
+// empty and the observation keeps its own column.
+TEST_F(ReactorExportTest, AMissingSeriesShiftsNoColumn) {
+    addComponent(program.vReactor, "D", 0);
+    program.weightedObservation.active = true;
+    program.weightedObservation.compute();
+    table.includeTime = false;
+    table.componentFlags = {false, false, true};
+    const std::vector<std::string> lines = exported();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "D\tweightedObservation");
+    EXPECT_EQ(lines[1], "\t1e+0");
+}
+
 TEST_F(ReactorExportTest, WeightedObservationOnlyWhileShown) {
     table.componentFlags = {false, false};
     program.weightedObservation.compute();

@@ -2,6 +2,7 @@
 
 #include "foundation/eventreceiver.h"
 #include "model/equationsdocument.h"
+#include "model/equationslatex.h"
 #include "model/vreactor.h"
 #include "session/preferences.h"
 #include "session/undorecorder.h"
@@ -32,6 +33,7 @@ TFequations::TFequations(Vreactor& reactor, Preferences& preferences, UndoRecord
     // The whole client area is painted from the off-screen image.
     setAttribute(Qt::WA_OpaquePaintEvent);
     localMenu_->addAction(copyEquationsLabel, this, &TFequations::copyEquations);
+    localMenu_->addAction(copyLatexLabel, this, &TFequations::copyEquationsAsLatex);
 }
 
 void TFequations::rebuild(bool resetScroll) {
@@ -57,6 +59,12 @@ void TFequations::copyEquations() {
         generateEquations(reactor_, {preferences_.displayReactionScheme,
                                      preferences_.groupIdenticalConcentrationTerms});
     QApplication::clipboard()->setText(fromCp1252(readableEquations(lines)));
+}
+
+void TFequations::copyEquationsAsLatex() {
+    QApplication::clipboard()->setText(
+        fromCp1252(latexEquations(reactor_, {preferences_.displayReactionScheme,
+                                             preferences_.groupIdenticalConcentrationTerms})));
 }
 
 void TFequations::paintEvent(QPaintEvent*) {

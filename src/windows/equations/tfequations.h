@@ -14,7 +14,8 @@ class Vreactor;
 // The equations window: a floating tool window that stays on top and shows
 // the reaction system as mathematics, typeset afresh from the model at every
 // paint. In sort mode, arrows on the reaction and component lines move them
-// up and down. A right click offers "Copy Equations".
+// up and down. A right click offers "Copy Equations" and "Copy Equations as
+// LaTeX".
 class TFequations : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ public:
     static constexpr const char* sortReactionsLabel = "Sort reactions";
     static constexpr const char* sortComponentsLabel = "Sort components";
     static constexpr const char* copyEquationsLabel = "Copy Equations";
+    static constexpr const char* copyLatexLabel = "Copy Equations as LaTeX";
 
     TFequations(Vreactor& reactor, Preferences& preferences, UndoRecorder& undo,
                 QWidget* parent = nullptr);
@@ -34,6 +36,8 @@ public:
 
     // The equations as readable plain text on the clipboard.
     void copyEquations();
+    // The equations as a LaTeX fragment on the clipboard.
+    void copyEquationsAsLatex();
 
     // The last rendering, as copied to the window.
     const QImage& image() const { return image_; }

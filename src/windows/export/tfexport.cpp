@@ -131,6 +131,10 @@ void TFexport::copyChecks() {
 bool TFexport::exportKinetics() {
     const std::string file = chooseFile_ ? chooseFile_() : ExportFileDialog::choose(this);
     if (file.empty()) return false;
+    // With auto refresh off the stored results may belong to an earlier
+    // state of the system: their values would stand under today's names.
+    if (!program_.calculation.resultsCurrent()) program_.calculation.calculate();
+    if (program_.weightedObservation.active) program_.weightedObservation.compute();
     if (!table_.exportTo(file, program_.vReactor, program_.calculation,
                          program_.weightedObservation, program_.preferences)) {
         showMessage(failureMessage);

@@ -40,7 +40,8 @@ public:
     // components' visible curves first. Runs whenever the dialog is shown.
     void refill();
 
-    // What a click on "Export..." does: asks for a file and exports to it.
+    // What a click on "Export..." does: asks for a file and exports to it,
+    // computing the kinetics first when the stored ones are out of date.
     // On success the dialog closes; on failure the user is told and it
     // stays open. False when cancelled or failed.
     bool exportKinetics();

@@ -51,6 +51,12 @@ void TFkinetics::followSize() {
 
 void TFkinetics::refresh() {
     followSize();
+    // A closed window draws nothing; it draws the current state when it is
+    // shown again.
+    if (!isVisible()) {
+        plotDirty_ = true;
+        return;
+    }
     if (plotRedrawAllowed() || plotDirty_) renderPlot();
     update();
 }

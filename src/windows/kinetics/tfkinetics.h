@@ -56,7 +56,8 @@ public:
     // Redraws the plot from the current kinetics and settings and repaints.
     // While a parameter is animated the plot is only redrawn during an
     // animation step or while the preferences dialog is open, so the curves
-    // of the last step stay; the controls are repainted in any case.
+    // of the last step stay; the controls are repainted in any case. A hidden
+    // window draws nothing until it is shown again.
     void refresh();
 
     // The plot as shown, the size of the plot rectangle.

@@ -1,6 +1,7 @@
 #include "windows/equations/tfequations.h"
 
 #include "model/equationsdocument.h"
+#include "model/equationslatex.h"
 #include "session/preferences.h"
 #include "support/reactorfixture.h"
 #include "support/recordingundo.h"
@@ -123,7 +124,10 @@ TEST_F(TFequationsTest, DraggingTheScrollBar) {
 TEST_F(TFequationsTest, CopyEquationsPutsReadableTextOnTheClipboard) {
     reactor.reactions[0].animate = true;
     QMenu* menu = window.findChild<QMenu*>();
-    ASSERT_TRUE(menu && menu->actions().count() == 1);
+    ASSERT_TRUE(menu && menu->actions().count() == 2);
+    EXPECT_EQ(menu->actions()[1]->text(), "Copy Equations as LaTeX");
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(toCp1252(QApplication::clipboard()->text()), latexEquations(reactor, {true, true}));
     menu->actions()[0]->trigger();
     const QString text = QApplication::clipboard()->text();
     EXPECT_TRUE(text.startsWith("\n1.        2A <-> B\n\n2.        B -> C\n"))

@@ -108,6 +108,24 @@ TEST_F(TFexportTest, LabelsAndIterationsFollowTheControls) {
     EXPECT_TRUE(table.includeColumnLabels);
 }
 
+// With auto refresh off the last results still hold A's series first; the
+// export computes the system as it now is (A -> B without A: B forms at k).
+TEST_F(TFexportTest, OutdatedResultsAreComputedBeforeTheExport) {
+    program.kineticsView.autoRefresh = false;
+    program.vReactor.components[0].selected = true;
+    program.vReactor.deleteSelected(false);
+    ASSERT_EQ(program.calculation.kinetics.count(), 3);
+    EXPECT_FALSE(program.calculation.resultsCurrent());
+    dialog.show();
+    chosen = folder.file("k.dat");
+    ASSERT_TRUE(dialog.exportKinetics());
+    Text_ lines;
+    ASSERT_TRUE(readTextFile(chosen, lines));
+    EXPECT_EQ(Lines(lines.begin(), lines.end()),
+              (Lines{"time\tB", "0\t0", "1e-3\t1e-3", "2e-3\t2e-3"}));
+    EXPECT_TRUE(program.calculation.resultsCurrent());
+}
+
 TEST_F(TFexportTest, OnlyALeftClickOnThePaintedButtonExportsAndFailureKeepsTheDialogOpen) {
     program.preferences.floatingPointPrecision = 5;
     dialog.show();

@@ -24,6 +24,7 @@ protected:
         addSeries("A", 0x0000FF, {1, 0.75, 0.5, 0.25, 0});
         addSeries("B", 0xFF0000, {0, 0.25, 0.5, 0.75, 1});
         window.resize(520, 300);
+        window.show();
         window.refresh();
     }
     ~TFkineticsTest() override { eventRegistry().clear(); }
@@ -161,6 +162,16 @@ TEST_F(TFkineticsTest, OptionsMenuAndSavePlotImage) {
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].rfind("Failed to save plot image: ", 0), 0u);
     EXPECT_EQ(undo.labels.size(), 4u);
+}
+
+TEST_F(TFkineticsTest, AHiddenWindowDrawsOnlyWhenShownAgain) {
+    window.hide();
+    addSeries("C", 0x00FF00, {0, 0, 0, 0, 0});
+    window.refresh();
+    EXPECT_EQ(window.legend().visibilityMarkers.count(), 2);
+    window.show();
+    window.grab();
+    EXPECT_EQ(window.legend().visibilityMarkers.count(), 3);
 }
 
 TEST_F(TFkineticsTest, RedrawsWhileAnimatingOnlyInAStepOrWithThePreferencesOpen) {
