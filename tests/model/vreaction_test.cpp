@@ -84,26 +84,6 @@ TEST_F(VreactionTest, AngleAndCentreInTheFourGeometryModes) {
     }
 }
 
-// Label "1" is 5 x 13: half (2, 6). Forward above, backward below; pointing
-// up, the forward label moves to the left.
-TEST_F(VreactionTest, LabelsOfHorizontalAndVerticalArrows) {
-    Llist<Vcomponent> components = componentsAt({{100, 200}, {300, 200}});
-    Vreaction r;
-    r.pos = {200, 200};
-    r.geometry = Vreaction::movableAdaptive;
-    r.reactants.add(entry(0, -1));
-    r.reactants.add(entry(1, 1));
-    layout(r, components);
-    EXPECT_EQ(r.labelPos, (Poi{201, 189}));
-    EXPECT_EQ(r.labelPosBack, (Poi{201, 210}));
-    EXPECT_EQ(r.branches[1][1], (Poi{205, 200})); // the product leaves to the right
-    components[0].pos = {200, 300};
-    components[1].pos = {200, 100};
-    layout(r, components);
-    EXPECT_EQ(r.labelPos, (Poi{195, 200}));
-    EXPECT_EQ(r.labelPosBack, (Poi{208, 200}));
-}
-
 // Products on the right axis end, within 10 pixels of it, and far.
 TEST_F(VreactionTest, BranchesOrderPointsHitDistancesAndExtent) {
     const Llist<Vcomponent> components = componentsAt({{204, 200}, {210, 200}, {400, 200}});

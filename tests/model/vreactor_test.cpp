@@ -87,24 +87,6 @@ TEST_F(VreactorTest, LookupsBySideAndName) {
     EXPECT_EQ(reactor.components.cursor, 2);
 }
 
-// The extent is cached until the next layout; a selected component brings its
-// reactions into the selection's box.
-TEST_F(VreactorTest, Extents) {
-    EXPECT_FALSE(reactor.extent().notEmpty);
-    const int a = component({100, 100});
-    const int r = reaction({300, 300});
-    const Poi_Extent before = reactor.extent();
-    reactor.reactions[r].pos = {600, 600};
-    EXPECT_EQ(reactor.extent(), before);
-    reactor.layout();
-    EXPECT_EQ(reactor.extent().maximum(), (Poi{625, 626})); // the backward label reaches 616
-    connect(a, r, -1);
-    reactor.components[a].selected = true;
-    Poi_Extent expected = reactor.components[a].extent();
-    expected.add(reactor.reactions[r].extent());
-    EXPECT_EQ(reactor.selectionExtent(), expected);
-}
-
 // The measurer and the settings stay with the live system when a copy is put
 // in place; the settings are read at each layout.
 TEST_F(VreactorTest, PuttingACopyInPlaceKeepsTheLiveSystemWired) {

@@ -38,21 +38,6 @@ TEST_F(VreactorEditingTest, NewComponentsTakeNameConcentrationAndGridPointOnTheD
     EXPECT_EQ(reactor.components[component({10, 10})].name, "DD");
 }
 
-TEST_F(VreactorEditingTest, LeastUsedPaletteColourEarliestOnATie) {
-    const std::vector<std::int32_t> palette = {0xFFFFFF, 0x48F8F8, 0xFFFF40, 0x48F848,
-                                               0xFFA8F0, 0x30B0FF, 0xFF5050, 0x2020C8,
-                                               0x008000, 0x904090, 0x186090, 0x505050};
-    for (std::int32_t expected : palette)
-        EXPECT_EQ(reactor.components[component({10, 10})].color, expected);
-    EXPECT_EQ(reactor.components[component({10, 10})].color, 0xFFFFFF);
-    // White twice, 0x2020C8 nowhere: the gap is filled first. Shortcuts and
-    // foreign colours do not count.
-    reactor.components[7].color = 0x123456;
-    shortcutOf(1, {0, 0});
-    EXPECT_EQ(reactor.components[component({10, 10})].color, 0x2020C8);
-    EXPECT_EQ(reactor.components[component({10, 10})].color, 0x48F8F8);
-}
-
 TEST_F(VreactorEditingTest, LimitsRefuseQuietly) {
     for (int i = 0; i < Vreactor::maxUniqueComponents; ++i)
         ASSERT_TRUE(reactor.addComponent({10, 10}));
@@ -151,25 +136,6 @@ TEST_F(VreactorEditingTest, DeletionsShiftEntryIndices) {
     EXPECT_EQ(log.events, Events{systemChanged});
     EXPECT_EQ(objectNames(), Names{"C"});
     EXPECT_EQ(entries(0), (Names{"C+1"}));
-}
-
-TEST_F(VreactorEditingTest, SwapSideExchangesAComponentOnBothSides) {
-    const int a = component({10, 10}), b = component({20, 20});
-    const int aShortcut = shortcutOf(a, {30, 30});
-    const int r = reaction({100, 100});
-    connect(a, r, -1, 2);
-    connect(b, r, -1);
-    connect(aShortcut, r, 1, 3);
-    EXPECT_TRUE(reactor.swapSide(r, 2));
-    EXPECT_EQ(entries(r), (Names{"A+2", "B-1", "A-3"}));
-
-    // B (99) joining the 60 of A on the right would exceed 100.
-    reactor.reactions[r].reactants[0].order = 60;
-    reactor.reactions[r].reactants[1].order = 99;
-    reactor.reactions[r].reactants.remove(2);
-    EXPECT_FALSE(reactor.swapSide(r, 1));
-    EXPECT_EQ(entries(r), (Names{"A+60", "B-99"}));
-    EXPECT_FALSE(reactor.swapSide(r, 5));
 }
 
 TEST_F(VreactorEditingTest, MovesStayOnThePlaneOrDoNotHappen) {

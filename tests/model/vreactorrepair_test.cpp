@@ -165,29 +165,4 @@ TEST_F(VreactorRepairTest, ValuesAndMarks) {
     exercise();
 }
 
-// Random damage to a valid file: whatever is read, a repaired model survives
-// every operation (the sanitizers watch), or the model is refused.
-TEST_F(VreactorRepairTest, DamagedFilesNeverBreakTheModel) {
-    const Lines pieces = {
-        "index=",      "order=",       "port=",      "name=",       "shortcut=",
-        "x=",          "y=",           "Geometry=",  "<reactant>",  "</reactant>",
-        "<component>", "</component>", "<reaction>", "</reaction>", "rate constant="};
-    const Lines values = {"-1",  "0",    "1", "2", "7",     "-2147483648", "2147483647",
-                          "nan", "true", "A", "",  "1e999", "-3"};
-    std::mt19937 random(12345);
-    auto pick = [&](const Lines& from) { return from[random() % from.size()]; };
-    for (int round = 0; round < 150; ++round) {
-        std::vector<Lines> parts = {
-            componentBlock("A", false), componentBlock("A", true), componentBlock("B", false),
-            reactionBlock({{"0", "1", "-1"}, {"1", "2", "1"}, {"2", "1", "1"}}),
-            reactionBlock({{"2", "1", "-1"}, {"0", "1", "1"}})};
-        for (int k = 0; k < 6; ++k) {
-            Lines& part = parts[random() % parts.size()];
-            const auto at = part.begin() + static_cast<long>(random() % part.size());
-            part.insert(at, pick(pieces) + pick(values));
-        }
-        if (!read(parts).refused()) exercise();
-    }
-}
-
 } // namespace

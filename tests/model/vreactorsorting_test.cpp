@@ -40,18 +40,6 @@ protected:
     }
 };
 
-TEST_F(VreactorSortingTest, ExchangingReactionsSwapsAllTheirData) {
-    const std::vector<Names> before = species();
-    EXPECT_TRUE(reactor.exchangeReactions(0, 1));
-    EXPECT_EQ(species(), (std::vector<Names>{before[1], before[0], before[2]}));
-    EXPECT_EQ(reactor.reactions[0].rateConstant, 7);
-    EXPECT_EQ(reactor.reactions[0].pos, (Poi{224, 56}));
-    for (auto [i, j] : {std::pair{0, 3}, std::pair{-1, 0}, std::pair{1, 1}})
-        EXPECT_EQ(reactor.exchangeReactions(i, j), i == j) << i << "," << j;
-    EXPECT_EQ(species(), (std::vector<Names>{before[1], before[0], before[2]}));
-    EXPECT_TRUE(log.events.empty());
-}
-
 // Unique components 0 (A) and 2 (C) are list positions 0 and 3; every
 // reaction keeps its species, shortcuts stay where they are.
 TEST_F(VreactorSortingTest, ExchangingComponentsKeepsEveryReactionsSpecies) {

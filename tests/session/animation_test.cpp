@@ -40,19 +40,6 @@ protected:
     StepRecorder recorder{animation};
 };
 
-// Outside a step the parameter holds its set value.
-TEST_F(AnimationTest, UpAndDownReachesTheUpperEndAtHalfPeriod) {
-    animation.motion = Animation::upAndDown;
-    animation.setAnimated(&system.components[0].initialConcentration);
-    const double expected[] = {1.0, 2.5, 4.0, 2.5, 1.0}; // from 50% to 200% of 2
-    for (int i = 0; i < 5; ++i) {
-        clock.now = i * 2500;
-        animation.step();
-        EXPECT_DOUBLE_EQ(recorder.seen.back(), expected[i]) << clock.now;
-        EXPECT_EQ(system.components[0].initialConcentration, 2.0);
-    }
-}
-
 TEST_F(AnimationTest, WaveformsAndTheirFallbacks) {
     const struct {
         int motion, period;

@@ -7,11 +7,6 @@
 
 namespace {
 
-TEST(AutoOption, LabelIsTheKeyUpToTheFirstHash) {
-    EXPECT_EQ(optionLabel("a#b#c"), "a");
-    EXPECT_EQ(optionLabel("Large font"), "Large font");
-}
-
 TEST(AutoOption, ChoicesClampAndCycle) {
     std::int32_t value = 7;
     AutoOption option;

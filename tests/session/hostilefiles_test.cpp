@@ -229,44 +229,6 @@ TEST(HostileFiles, EachIsOpenedRepairedOrRefusedAsExpected) {
     }
 }
 
-// A user with a named session, its history and recent files on disk tries to
-// open each refused file: the message names the file, nothing else changes.
-TEST(HostileFiles, ARefusedFileChangesNothingInTheProgram) {
-    TempDir dir;
-    Program program(dir.path());
-    {
-        ReactorSession good;
-        good.vReactor.components.add(Vcomponent("A", 1, 255));
-        good.reactor.simulationTime = 1;
-        ASSERT_TRUE(good.save(dir.file("good.vsn"), 3));
-    }
-    ASSERT_TRUE(program.openSession(dir.file("good.vsn")));
-    program.reactor.timeResolution = 0.01;
-    program.pushUndo("Change time step", true);
-    const std::string text = sessionText(program);
-    const std::string recent = readFileBytes(program.recentFiles.configFile);
-    ASSERT_FALSE(recent.empty());
-
-    for (const HostileFile& f : hostileFiles()) {
-        if (f.outcome != refused) continue;
-        SCOPED_TRACE(f.name);
-        writeFileBytes(dir.file("hostile.vsn"), bytesOf(f.name));
-        RecordingMessageSink messages;
-        EXPECT_FALSE(program.openSession(dir.file("hostile.vsn")));
-        EXPECT_EQ(messages.messages,
-                  std::vector<std::string>{"Failed to open session: " + dir.file("hostile.vsn")});
-        EXPECT_EQ(sessionText(program), text);
-        EXPECT_EQ(sessionText(program.session), text);
-        EXPECT_EQ(program.session.fileName, dir.file("good.vsn"));
-        EXPECT_TRUE(program.session.modified);
-        EXPECT_EQ(program.history.count(), 2);
-        EXPECT_EQ(program.history.current(), 1);
-        EXPECT_EQ(program.recentFiles.files.count(), 1);
-        EXPECT_EQ(readFileBytes(program.recentFiles.configFile), recent);
-        EXPECT_FALSE(std::filesystem::exists(program.lastRunFile()));
-    }
-}
-
 // Each file that once broke a rule under the fuzzer stays fixed.
 TEST(HostileFiles, PastFuzzingFindingsBreakNoRule) {
     TempDir dir;

@@ -13,26 +13,12 @@
 
 namespace {
 
-struct Window : EventReceiver {
-    void receive(int) override {}
-};
-
 class ProgramTest : public ::testing::Test {
 protected:
     TempDir dir;
     RecordingMessageSink messages;
     Program program{dir.path()};
 };
-
-TEST_F(ProgramTest, ReceiversAreCalledInDeliveryOrder) {
-    Window reactionWindow, animationWindow, mainWindow;
-    program.registerReceivers(&reactionWindow, &animationWindow, &mainWindow);
-    const Llist<EventReceiver*>& r = eventRegistry().receivers;
-    EXPECT_EQ((std::vector<EventReceiver*>(r.begin(), r.end())),
-              (std::vector<EventReceiver*>{&program.vReactor, &reactionWindow, &program.calculation,
-                                           &program.weightedObservation, &program.animation,
-                                           &animationWindow, &mainWindow}));
-}
 
 TEST_F(ProgramTest, EditsRecomputeAndUndoRestoresEverything) {
     program.newSession();

@@ -71,22 +71,6 @@ TEST(ReactorSession, SavedAndOpenedGiveTheSameFileWithTheFiveSectionsInOrder) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST(ReactorSession, AMovedSessionKeepsItsAnimationOnItsOwnSystem) {
-    ReactorSession source = sampleSession();
-    ReactorSession moved(std::move(source));
-    EXPECT_EQ(moved.animation.system.get(), &moved.vReactor);
-    EXPECT_EQ(moved.vReactor.components.count(), 3);
-    EXPECT_EQ(moved.animation.period, 25);
-
-    ReactorSession assigned;
-    assigned = std::move(moved);
-    EXPECT_EQ(assigned.animation.system.get(), &assigned.vReactor);
-    EXPECT_EQ(assigned.vReactor.reactions[0].rateConstantBack, 3e-7);
-    EXPECT_EQ(assigned.reactor.simulationTime, 42.5);
-    EXPECT_EQ(assigned.kineticsView.timeStripes, 12);
-    EXPECT_EQ(assigned.weightedObservation.globalFactor, -0.5);
-}
-
 TEST(ReactorSession, FilesThatAreNoUsableSessionAreRefused) {
     TempDir dir;
     writeFileBytes(dir.file("notes.txt"), "just some text\r\n");
@@ -106,23 +90,6 @@ TEST(ReactorSession, FilesThatAreNoUsableSessionAreRefused) {
         EXPECT_TRUE(s.systemEmpty()) << "left reset";
         EXPECT_EQ(s.reactor.simulationTime, 10);
     }
-}
-
-TEST(ReactorSession, FailedSaveKeepsNameAndRestoresPrecision) {
-    TempDir dir;
-    RecordingMessageSink messages;
-    ReactorSession s = sampleSession();
-    s.fileName = "old.vsn";
-    s.named = true;
-    s.modified = true;
-    EXPECT_FALSE(s.save(dir.file("no/such/folder.vsn"), 5));
-    EXPECT_EQ(numberPrecision, 5);
-    numberPrecision = 3;
-    EXPECT_EQ(messages.messages.back(),
-              "Failed to save session: " + dir.file("no/such/folder.vsn"));
-    EXPECT_EQ(s.fileName, "old.vsn");
-    EXPECT_TRUE(s.modified);
-    EXPECT_FALSE(s.save("", 3));
 }
 
 TEST(ReactorSession, CaptureLeavesResultsAndShapesBehind) {

@@ -62,23 +62,4 @@ TEST_F(PresetBuilderTest, DrawsAsTheEditorWould) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-// A preset that cannot be drawn is a fault of its recipe.
-TEST_F(PresetBuilderTest, RefusedStepsThrow) {
-    const int a = b.component("A", {1, 1}, 1);
-    const int c = b.component("C", {3, 1}, 0);
-    EXPECT_THROW(b.component("C", {5, 1}, 0), PresetError); // name taken
-    EXPECT_THROW(b.component("X<", {5, 1}, 0), PresetError);
-    const int r = b.reaction({2, 2}, 1);
-    b.reactant(r, a);
-    EXPECT_THROW(b.reactant(r, a), PresetError); // already on that side
-    b.product(r, c, 99);
-    EXPECT_THROW(b.product(r, a, 2), PresetError); // 101 on one side
-    EXPECT_THROW(b.reactant(7, a), PresetError);
-    EXPECT_THROW(b.step(a, a, 1), PresetError);
-    const int copy = b.shortcut(a, {1, 3});
-    for (auto edit : {&PresetBuilder::hold, &PresetBuilder::hide, &PresetBuilder::plotAgainst})
-        EXPECT_THROW((b.*edit)(copy), PresetError);
-    EXPECT_THROW(b.align(r, c, a), PresetError); // c is no reactant, a no product
-}
-
 } // namespace

@@ -89,25 +89,6 @@ TEST_F(AnimationWindowTest, OptionClicksLeaveOneMergedLevel) {
     EXPECT_EQ(undo.merged, 3);
 }
 
-TEST_F(AnimationWindowTest, PlayAndChoosingAnotherEntry) {
-    choose(2); // C -> D
-    play();
-    EXPECT_EQ(program.animation.animatedParameter(), &reaction(1).rateConstant);
-    EXPECT_EQ(indicator(), indicatorOnColour);
-    choose(1); // moves the running animation
-    EXPECT_FALSE(reaction(1).animate);
-    EXPECT_EQ(program.animation.animatedParameter(), &reaction(0).rateConstantBack);
-    EXPECT_EQ(window.valueText, formatNumber(0.5));
-    play(); // the same entry again stops
-    EXPECT_FALSE(program.animation.isAnimating());
-    EXPECT_EQ(indicator(), scaleColour(windowColour, indicatorOffShade));
-    choose(0); // without an animation only the value changes
-    EXPECT_EQ(undo.labels, (Labels{"Toggle parameter animation", "Change animated parameter",
-                                   "Toggle parameter animation"}));
-    EXPECT_EQ(undo.merged, 0);
-    EXPECT_EQ(std::pair(equationUpdates, speedBarRepaints), std::pair(3, 2));
-}
-
 TEST_F(AnimationWindowTest, UpAndDownReachesItsUpperEndAtHalfThePeriod) {
     program.animation.motion = Animation::upAndDown;
     play(); // k = 1, from 0.5 to 2, period 10 s
@@ -139,26 +120,4 @@ TEST_F(AnimationWindowTest, DeletedOrDeactivatedAnimatedObjectStops) {
     program.vReactor.deleteComponent(0);
     EXPECT_FALSE(program.animation.isAnimating());
     EXPECT_EQ(window.CBpar->currentText(), QStringLiteral("Forward rate constant of 2B <-> C"));
-    // Shortcuts moving the components (announced as drawingChanged only)
-    // leave the entries pointing at their parameters.
-    choose(2); // B
-    for (int i = 0; i < 40; ++i)
-        program.vReactor.createShortcut(0);
-    play();
-    EXPECT_EQ(program.animation.animatedParameter(), &component(0).initialConcentration);
-}
-
-TEST_F(AnimationWindowTest, ReceiverRebuildsOnStructuralEventsAndShowsSteps) {
-    const bool rebuilds[] = {true, true, false, false, true, false, false, true};
-    for (int event = 0; event < 8; ++event) {
-        component(0).name = "N" + std::to_string(event);
-        receiver.receive(event);
-        EXPECT_EQ(window.CBpar->itemText(3).endsWith("N" + QString::number(event)), rebuilds[event])
-            << event;
-    }
-    choose(3);
-    play();
-    component(0).initialConcentration = 0.25; // as a step sets it
-    receiver.receive(animatedParameterChanged);
-    EXPECT_EQ(window.valueText, formatNumber(0.25));
 }

@@ -58,29 +58,3 @@ TEST(TFprogress, ShowsElapsedRemainingAndDone) {
     for (const auto& [value, text] : parts)
         EXPECT_EQ(integerPartText(value), text) << value;
 }
-
-TEST(TFprogress, CancelIsOfferedOnlyWhenAllowedAndStopsTheRunner) {
-    ManualTickClock clock;
-    ScriptedTask task(clock, {0.1, 0.2, 1}, 10);
-    TFprogress fixed(task, QStringLiteral("Work"), false, 0);
-    EXPECT_TRUE(fixed.cancelRect.isNull());
-    fixed.show();
-    QTest::keyClick(&fixed, Qt::Key_Escape);
-    EXPECT_TRUE(fixed.isVisible() && !fixed.cancelled);
-    fixed.hide();
-
-    ProgressDialogRunner runner;
-    ScriptedTask done(clock, {0.5, 1}, 100);
-    EXPECT_TRUE(runner.showAndDrive(done, "Calculating Kinetics", true, 0));
-    EXPECT_EQ(done.steps, 2u);
-    std::vector<double> slow(30, 0.1);
-    slow.push_back(1);
-    ScriptedTask endless(clock, slow, 100);
-    whenModal<TFprogress>([](TFprogress& w) {
-        EXPECT_EQ(w.cancelRect, QRect(353, 16, 66, 65));
-        QTest::mouseClick(&w, Qt::LeftButton, {}, w.cancelRect.center());
-        EXPECT_TRUE(w.cancelled);
-    });
-    EXPECT_FALSE(runner.showAndDrive(endless, "Calculating Kinetics", true, 0));
-    EXPECT_LT(endless.steps, slow.size());
-}

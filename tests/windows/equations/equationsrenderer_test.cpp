@@ -61,48 +61,6 @@ QRect ink(const QImage& image, const QColor& page) {
 
 } // namespace
 
-TEST(EquationsRenderer, NotebookPageAndSchemeColours) {
-    const QColor grey = notebookBackground, white = paperColour;
-    // Margins, a hole on every second line from the first, rules at line tops.
-    QImage image = render(EquationsRenderer(notebook, 0, false, false), {}, 60).image;
-    EXPECT_TRUE(pixelsAre(image, grey, {{3, 300}, {10, 3}, {30, 14}, {26, 42}}));
-    EXPECT_TRUE(pixelsAre(image, white, {{10, 10}, {200, 22}, {32, 14}, {26, 28}}));
-    EXPECT_TRUE(pixelsAre(image, ruleColour, {{200, 21}, {200, 35}}));
-    // Scrolled by 10: the top margin scrolls away, the left one stays.
-    image = render(EquationsRenderer(notebook, 0, false, false), {}, 60, {300, 400}, 10).image;
-    EXPECT_TRUE(pixelsAre(image, white, {{10, 2}}));
-    EXPECT_TRUE(pixelsAre(image, grey, {{3, 2}}));
-    image =
-        render(EquationsRenderer(systemStyle, Preferences::systemMystery, false, false), {}).image;
-    EXPECT_TRUE(pixelsAre(image, QColor(16, 32, 54), {{2, 2}, {299, 399}}));
-}
-
-TEST(EquationsRenderer, DocumentHeightAndScrollBar) {
-    // style, large metrics, lines, height: the origin, the lines and two more
-    const std::tuple<int, bool, int, int> heights[] = {{clean, false, 10, 12 * 14},
-                                                       {systemStyle, true, 10, 12 * 24},
-                                                       {notebook, true, 3, 31 + 5 * 24}};
-    for (const auto& [style, large, lines, height] : heights) {
-        const EquationsRenderer renderer(style, 0, large, false);
-        EXPECT_EQ(renderer.documentHeight(lines), height);
-        for (int page : {height, height - 1})
-            EXPECT_EQ(render(renderer, {}, lines, {200, page}).scroll.shown(), page < height)
-                << page;
-    }
-    // 40 lines of 14 pixels and two more: a document of 588 pixels on a page
-    // of 200. The bar spans x 282..291 and y 16..183; the thumb's span is 164:
-    // 18 + 164 * 100 / 588 = 45 to 18 + 164 * 300 / 588 = 101 (exclusive).
-    Rendering r = render(EquationsRenderer(clean, 0, false, false), {}, 40, {300, 200}, 100);
-    EXPECT_EQ(r.scroll.bar, QRect(QPoint(282, 16), QPoint(291, 183)));
-    EXPECT_TRUE(pixelsAre(r.image, plainScrollFrame, {{282, 100}, {286, 183}}));
-    EXPECT_TRUE(pixelsAre(r.image, plainScrollThumb, {{284, 45}, {290, 100}}));
-    EXPECT_TRUE(pixelsAre(r.image, paperColour, {{287, 44}, {287, 101}}));
-    // Past the end: kept at 588 - 200, the thumb ending 2 above the bottom.
-    r = render(EquationsRenderer(clean, 0, false, false), {}, 40, {300, 200}, 10000);
-    EXPECT_EQ(r.scroll.position, 388);
-    EXPECT_TRUE(pixelsAre(r.image, plainScrollThumb, {{284, 126}, {290, 181}}));
-}
-
 TEST(EquationsRenderer, SortArrowsOnMarkedLines) {
     const std::initializer_list<const char*> lines = {
         "", "        <%equ>1.        A <%arf> B", "", "        <%equ>3.        B <%arf> C",

@@ -72,42 +72,6 @@ protected:
     TFexport dialog;
 };
 
-TEST_F(TFexportTest, EveryOpeningStartsFromTheVisibleCurves) {
-    dialog.show();
-    EXPECT_EQ(items(), (Lines{"+Time Scale", "+A", "+B", "-C"}));
-    for (const int row : {0, 2, 3})
-        toggle(row);
-    EXPECT_FALSE(table.includeTime);
-    EXPECT_EQ(table.componentFlags, (std::vector<bool>{true, false, true}));
-    dialog.hide();
-    program.vReactor.components[0].monitor = false;
-    program.weightedObservation.active = true;
-    dialog.show();
-    EXPECT_EQ(items(), (Lines{"-Time Scale", "-A", "+B", "-C", "+weighted observation"}))
-        << "the time choice is kept, the components follow the plot";
-    toggle(4);
-    EXPECT_FALSE(table.includeWeightedObservation);
-    dialog.hide();
-    program.weightedObservation.active = false;
-    dialog.show();
-    EXPECT_EQ(items().size(), 4u) << "the observation only while its curve is shown";
-}
-
-TEST_F(TFexportTest, LabelsAndIterationsFollowTheControls) {
-    for (const auto& [step, item] : {std::pair{1, 0}, {10, 1}, {100, 2}, {7, 0}}) {
-        table.iterationsStep = step;
-        dialog.refill();
-        EXPECT_EQ(dialog.iterationsChoice->checkedId(), item) << step;
-    }
-    dialog.iterationsChoice->button(2)->click();
-    EXPECT_EQ(table.iterationsStep, 100);
-    table.includeColumnLabels = false;
-    dialog.show();
-    EXPECT_FALSE(dialog.CBincludeColumnLabels->isChecked());
-    QTest::mouseClick(dialog.CBincludeColumnLabels, Qt::LeftButton);
-    EXPECT_TRUE(table.includeColumnLabels);
-}
-
 TEST_F(TFexportTest, OnlyALeftClickOnThePaintedButtonExportsAndFailureKeepsTheDialogOpen) {
     program.preferences.floatingPointPrecision = 5;
     dialog.show();

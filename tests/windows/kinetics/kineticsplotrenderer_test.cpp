@@ -38,23 +38,6 @@ struct TwoCurves : PlotData {
 
 } // namespace
 
-TEST(KineticsPlotRenderer, OnlyBackgroundUnlessThereIsSomethingCurrentToShow) {
-    const QColor background = KineticsColours(Preferences::kineticsDefault).background;
-    for (int state = 0; state < 3; ++state) {
-        TwoCurves data;
-        if (state == 0) data.view.autoRefresh = false;
-        if (state == 1) data.calculation.busy = true;
-        if (state == 2) data.system.components.clear(); // no grid, no caption
-        data.view.maxY = 7;
-        const QImage image = data.render();
-        QImage plain(image.size(), QImage::Format_RGB32);
-        plain.fill(background);
-        EXPECT_EQ(image, plain) << state;
-        EXPECT_EQ(data.legend.visibilityMarkers.count(), 0) << state;
-        EXPECT_EQ(data.view.maxY, state == 2 ? 1 : 7) << state; // auto y only when drawn
-    }
-}
-
 TEST(KineticsPlotRenderer, TimeAndPhasePlots) {
     TwoCurves data;
     QImage image = data.render();
@@ -78,31 +61,6 @@ TEST(KineticsPlotRenderer, TimeAndPhasePlots) {
     image = data.render();
     EXPECT_EQ(image.pixelColor(70, 10), QColor(255, 192, 160)); // range 0..0.75
     EXPECT_NE(image.pixelColor(120, 60), toQColor(blue));
-}
-
-TEST(KineticsPlotRenderer, LegendMarkersAndTheirClickRectangles) {
-    const KineticsColours colours(Preferences::kineticsHighContrast);
-    EXPECT_EQ(colours.dim, QColor(64, 64, 64)); // between background and text
-    EXPECT_EQ(KineticsColours(Preferences::kineticsDefault).dim, QColor(119, 117, 113));
-    for (bool large : {false, true}) {
-        TwoCurves data;
-        data.system.uniqueComponent(1).monitor = false;
-        data.system.toggleAsX(0);
-        const QImage image = data.render(Preferences::kineticsHighContrast, large, 301, 201);
-        const int step = large ? 18 : 14;
-        ASSERT_EQ(data.legend.visibilityMarkers.count(), 2);
-        for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(data.legend.xAxisMarkers[i], QRect(283, 14 + step * i - 6, 13, 13));
-            EXPECT_EQ(data.legend.visibilityMarkers[i], QRect(270, 14 + step * i - 6, 13, 13));
-        }
-        EXPECT_EQ(data.legend.visibilityMarkerAt({282, 14 + step + 6}), 1);
-        EXPECT_EQ(data.legend.xAxisMarkerAt({289, 14 + 2 * step}), -1);
-        // A is the x axis: arrow in the text colour, inner diamond dim. B is
-        // hidden: dim arrow, empty diamond.
-        EXPECT_TRUE(pixelsAre(image, colours.text, {{289, 17}}));
-        EXPECT_TRUE(pixelsAre(image, colours.dim, {{276, 14}, {289, 14 + step}}));
-        EXPECT_TRUE(pixelsAre(image, colours.background, {{276, 14 + step}}));
-    }
 }
 
 TEST(KineticsPlotRenderer, AnimationIndicatorMarksTheValueInItsRange) {

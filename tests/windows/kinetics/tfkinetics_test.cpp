@@ -55,16 +55,6 @@ protected:
             return outcome;
         };
     }
-    QAction* item(QMenu& menu, const QString& submenu, const QString& text) {
-        for (QAction* a : menu.actions()) {
-            if (submenu.isEmpty() && a->text() == text) return a;
-            if (a->menu() && a->menu()->title() == submenu)
-                for (QAction* b : a->menu()->actions())
-                    if (b->text() == text) return b;
-        }
-        return nullptr;
-    }
-
     TempDir folder;
     Animation animation;
     Preferences preferences;
@@ -134,33 +124,6 @@ TEST_F(TFkineticsTest, LegendMarkersToggleVisibilityAndTheXAxis) {
     click(window.controls().plot.center());
     EXPECT_EQ(undo.labels, (Labels{"Change component visibility", "Change x axis", "Change x axis",
                                    "Change x axis"}));
-}
-
-TEST_F(TFkineticsTest, OptionsMenuAndSavePlotImage) {
-    QMenu menu;
-    window.fillOptionsMenu(menu);
-    EXPECT_TRUE(item(menu, "Time Stripes", "30")->isChecked());
-    item(menu, "Decades in Auto Log Mode - X Axis", "2")->trigger();
-    item(menu, "Decades in Auto Log Mode - Y Axis", "6")->trigger();
-    item(menu, "Time Stripes", "0")->trigger();
-    item(menu, "", "Extended Graphic Detail")->trigger();
-    EXPECT_EQ(std::tuple(view.magX, view.magY, view.timeStripes, view.extendedDetail),
-              std::tuple(2, 6, 0, true));
-    EXPECT_EQ(events.events, std::vector<int>{systemChanged});
-    EXPECT_EQ(undo.labels,
-              (Labels{"Change log axis magnitudes", "Change log axis magnitudes",
-                      "Change number of time stripes", "Toggle extended graphic detail"}));
-
-    RecordingMessageSink messages;
-    QString name = QString::fromStdString(folder.file("plot"));
-    window.chooseImageFile = [&] { return name; };
-    item(menu, "", "Save Plot Image...")->trigger();
-    EXPECT_EQ(QImage(name + ".png").convertToFormat(QImage::Format_RGB32), window.plotBitmap());
-    name = QString::fromStdString(folder.file("missing/plot.png"));
-    item(menu, "", "Save Plot Image...")->trigger();
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].rfind("Failed to save plot image: ", 0), 0u);
-    EXPECT_EQ(undo.labels.size(), 4u);
 }
 
 TEST_F(TFkineticsTest, RedrawsWhileAnimatingOnlyInAStepOrWithThePreferencesOpen) {

@@ -67,22 +67,6 @@ TEST_F(TFautoOptionsTest, ClicksChangeOptionsWithinTheirLimits) {
     EXPECT_EQ(recorder.events, Events(before, preferencesChanged));
 }
 
-TEST_F(TFautoOptionsTest, CancelRestoresEverythingAndAnnouncesIt) {
-    TFautoOptions d(preferences, "Preferences", true);
-    d.show();
-    click(d, TFautoOptions::plusRect(row(d, precisionKey)).center());
-    click(d, row(d, "Remember last run").rect.center());
-    click(d, row(d, "Component style").rect.center());
-    recorder.events.clear();
-    click(d, d.cancelRect.center());
-    EXPECT_EQ(d.result(), QDialog::Rejected);
-    EXPECT_EQ(preferences.floatingPointPrecision, 3);
-    EXPECT_FALSE(preferences.rememberLastRun);
-    EXPECT_EQ(preferences.componentStyle, Preferences::componentCone);
-    EXPECT_EQ(numberPrecision, 3);
-    EXPECT_EQ(recorder.events, Events{preferencesChanged});
-}
-
 TEST_F(TFautoOptionsTest, OkKeepsChangesAndAppliesOnlyWhatWasNotLive) {
     TFautoOptions live(preferences, "Preferences", true);
     live.show();
@@ -106,18 +90,4 @@ TEST_F(TFautoOptionsTest, OkKeepsChangesAndAppliesOnlyWhatWasNotLive) {
     recorder.events.clear();
     click(unchanged, unchanged.okRect.center());
     EXPECT_TRUE(recorder.events.empty()) << "nothing changed";
-}
-
-TEST_F(TFautoOptionsTest, ResetReturnsToTheDefaultsAndEscapeCancels) {
-    preferences.floatingPointPrecision = 6;
-    preferences.equationsStyle = Preferences::equationsClean;
-    whenModal<TFautoOptions>([this](TFautoOptions& d) {
-        click(d, d.resetRect.center());
-        EXPECT_EQ(preferences.floatingPointPrecision, 3);
-        EXPECT_EQ(preferences.equationsStyle, Preferences::equationsNotebook);
-        QTest::keyClick(&d, Qt::Key_Escape);
-    });
-    EXPECT_FALSE(showOptionsDialog(preferences, "Preferences", true));
-    EXPECT_EQ(preferences.floatingPointPrecision, 6);
-    EXPECT_EQ(preferences.equationsStyle, Preferences::equationsClean);
 }

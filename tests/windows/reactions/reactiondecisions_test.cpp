@@ -86,17 +86,3 @@ TEST_F(DecisionsTest, OrderBoundLeavesRoomForTheOtherOrdersOfTheSide) {
                          orderUpperBound(reactor, r, 2)),
               std::tuple(97.5, 98.5, 100.5));
 }
-
-TEST(Decisions, SurfaceCoversWindowAndDrawingAndRegionsAreOrdered) {
-    const std::pair<Poi_Extent, QSize> cases[] = {
-        {Poi_Extent(), {400, 300}},
-        {Poi_Extent({10, 10}, {600, 200}), {605, 300}},
-        {Poi_Extent({10, 10}, {395, 296}), {400, 301}},
-        {Poi_Extent({10, 10}, {700, 900}), {705, 905}},
-    };
-    for (const auto& [extent, drawing] : cases) {
-        EXPECT_EQ(drawingSize({400, 300}, extent), drawing);
-        EXPECT_EQ(surfaceSize({400, 300}, extent), drawing + QSize(20, 20));
-    }
-    EXPECT_EQ(normalisedRegion({50, 20}, {10, 80}), (std::pair<Poi, Poi>{{10, 20}, {50, 80}}));
-}

@@ -45,24 +45,6 @@ protected:
 
 } // namespace
 
-TEST_F(RendererTest, BackgroundAndGridFollowTheSchemeAndTheGridSwitches) {
-    const std::tuple<int, QColor, QColor> cases[] = {
-        {Preferences::systemDefault, black, defaultGrid},
-        {Preferences::systemMystery, QColor(16, 32, 54), QColor(96, 126, 156)},
-        {Preferences::systemOpenAir, QColor(190, 190, 160), black},
-    };
-    reactor.showGrid = true;
-    for (const auto& [scheme, background, grid] : cases) {
-        preferences.colorSchemeSystem = scheme;
-        const QImage image = render(); // points every 56 pixels
-        EXPECT_TRUE(pixelsAre(image, grid, {{0, 0}, {336, 280}})) << scheme;
-        EXPECT_TRUE(pixelsAre(image, background, {{57, 56}, {56, 55}})) << scheme;
-    }
-    preferences.colorSchemeSystem = Preferences::systemDefault;
-    reactor.useGrid = false; // shown, but not used
-    EXPECT_EQ(pixel(112, 112), black);
-}
-
 TEST_F(RendererTest, ReactionHalvesAreOfferedWhenEmptyOrWhileConnecting) {
     const int r = reaction(Poi{200, 150});
     QImage image = render();
@@ -105,43 +87,4 @@ TEST_F(RendererTest, ArrowheadsCarryTheColourCodeOfTheirDirectionAndInactiveBran
     image = render();
     EXPECT_TRUE(pixelsAre(image, defaultOutline, {{209, 150}, {279, 150}}));
     EXPECT_TRUE(pixelsAre(image, black, {{210, 150}, {278, 150}, {281, 148}}));
-}
-
-TEST_F(RendererTest, ComponentStylesColourMarkAndConeImages) {
-    const int a = component(Poi{100, 100});
-    reactor.components[a].color = 0x0000FF;
-    const QColor red(255, 0, 0);
-    const std::tuple<int, bool, QPoint, QColor> cases[] = {
-        {Preferences::componentMinimalist, true, {100, 100}, red},
-        {Preferences::componentMinimalist, false, {100, 100}, black},
-        {Preferences::componentButton, true, {90, 90}, defaultOutline},
-        // The face: the outline scaled by min(1, 1.2 - 0.1 i), truncated.
-        {Preferences::componentButton, false, {100, 100}, QColor(93, 93, 93)},
-        {Preferences::componentButton, false, {91, 100}, QColor(31, 31, 31)},
-    };
-    for (const auto& [style, mark, p, expected] : cases) {
-        preferences.componentStyle = style;
-        preferences.colorIndicationOnComponent = mark;
-        EXPECT_TRUE(pixelsAre(render(), expected, {p})) << style << mark;
-    }
-    preferences.componentStyle = Preferences::componentCone;
-    reactor.components[a].selected = true;
-    EXPECT_EQ(pixel(100, 100).rgb(), images.Ireactant_selected.pixelColor(11, 11).rgb());
-    preferences.colorSchemeSystem = Preferences::systemOpenAir; // its own cones
-    EXPECT_EQ(pixel(100, 100).rgb(), images.Ireactant_selected_openair.pixelColor(11, 11).rgb());
-}
-
-TEST_F(RendererTest, AShortcutShowsNoConcentration) {
-    const int a = component(Poi{100, 100});
-    const int s = shortcutOf(a, Poi{300, 100});
-    const QImage image = render();
-    const auto inked = [&](const Vcomponent& c) {
-        int n = 0;
-        for (int y = c.pos.y + 13; y <= c.pos.y + 23; ++y) // where the label would stand
-            for (int x = c.pos.x - 10; x <= c.pos.x + 10; ++x)
-                n += image.pixelColor(x, y) != black;
-        return n;
-    };
-    EXPECT_GT(inked(reactor.components[a]), 0);
-    EXPECT_EQ(inked(reactor.components[s]), 0);
 }

@@ -38,19 +38,3 @@ TEST_F(ReactionEditTest, InitialConcentration) {
     EXPECT_EQ(log.count(parametersChanged), 1);
     EXPECT_EQ(undo.labels, (Labels{"Change concentration", "Change concentration"}));
 }
-
-TEST_F(ReactionEditTest, RateConstantsAreTitledByDirectionAndOrdersBoundedBySide) {
-    system.setMode(0, 2);
-    asker.numbers = {3.0, 1.0, 3};
-    click(reaction().labelPosBack);
-    click(reaction().labelPos); // unchanged: no level
-    click(branchPoint(1));
-    EXPECT_EQ(asker.calls[0].title, "Backward rate constant of A <-> B");
-    EXPECT_EQ(asker.calls[1].title, "Forward rate constant of A <-> B");
-    EXPECT_EQ(asker.calls[2], (AskCall{"integer", "Reactant order of B", 1, 100.5, 10, -1, true}));
-    EXPECT_EQ(std::pair(reaction().rateConstantBack, reaction().reactants[1].order),
-              std::pair(3.0, 3));
-    click(reaction().orderPoints[1]); // the order label now stands on the branch
-    EXPECT_EQ(asker.calls.size(), 4u);
-    EXPECT_EQ(undo.labels, (Labels{"Change rate constant", "Change reactant order"}));
-}

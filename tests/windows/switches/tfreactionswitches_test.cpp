@@ -102,34 +102,3 @@ TEST_F(SwitchesDialogTest, ChangeAndDeleteActOnTheSelectedLineOnly) {
     dialog.Bdelete->click();
     EXPECT_EQ(times(), (std::vector<double>{1, 3, 4}));
 }
-
-TEST_F(SwitchesDialogTest, DeleteAllClearsTheMarkOfTheReaction) {
-    addSwitches(switches(), {1, 2});
-    broadcast(systemChanged);
-    const auto marked = [this] { return program.vReactor.reactions[0].label.ends_with(" !"); };
-    ASSERT_TRUE(marked());
-    dialog.BdeleteAll->click();
-    EXPECT_TRUE(switches().empty());
-    EXPECT_EQ(lines(), 0);
-    EXPECT_EQ(undo.labels, (Labels{"Delete reaction switches"}));
-    EXPECT_FALSE(marked());
-}
-
-TEST_F(SwitchesDialogTest, BackwardListWhileAnimating) {
-    TFreactionSwitches back(program.vReactor, 0, true, program.reactor, program.animation, undo);
-    back.setValueAsker(asker);
-    program.animation.setAnimated(&program.vReactor.reactions[0].rateConstant);
-    log.events.clear();
-    asker.numbers = {3};
-    back.Bnew->click();
-    EXPECT_TRUE(switches().empty());
-    ASSERT_EQ(program.vReactor.reactions[0].switchesBack.count(), 1);
-    EXPECT_EQ(program.vReactor.reactions[0].switchesBack[0].at, 3);
-    // The animation's steps keep the kinetics current: no parametersChanged.
-    EXPECT_EQ(log.events, (std::vector<int>{systemChanged}));
-    // A dialog on a reaction that is gone does nothing.
-    TFreactionSwitches gone(program.vReactor, 5, false, program.reactor, program.animation, undo);
-    gone.Bnew->click();
-    gone.BdeleteAll->click();
-    EXPECT_EQ(undo.labels.size(), 2u);
-}

@@ -49,25 +49,6 @@ protected:
 
 } // namespace
 
-TEST_F(WobsWindowTest, SizesTextsAndLayout) {
-    EXPECT_EQ(window.size(), QSize(401, 321));
-    EXPECT_TRUE(QFontInfo(window.LBweights->font()).fixedPitch());
-    // The top row's texts fit and do not run into each other.
-    const QRect label = window.LglobalFactor->geometry();
-    EXPECT_GE(label.width(), window.LglobalFactor->sizeHint().width());
-    EXPECT_LT(label.right(), globalFactorRect.left());
-    EXPECT_LT(window.CBdifferential->geometry().right(), label.left());
-    // (401 - 16) / 2 - 2 = 190 wide, 24 high, the top 38 above the bottom.
-    EXPECT_EQ(window.zeroRect.united(window.oneRect), QRect(8, 283, 384, 24));
-    EXPECT_EQ(window.oneRect.left(), 202);
-    // The heading stands over the weights (the list indents its text).
-    const int column = window.LBweights->x() + window.LBweights->viewport()->x() +
-                       QFontMetrics(window.LBweights->font()).horizontalAdvance(line(0).left(41));
-    EXPECT_NEAR(window.Lweight->x(), column + 3, 4);
-    EXPECT_EQ(window.LBweights->count(), 2 + 1); // no shortcut
-    EXPECT_EQ(line(1), QString("B").leftJustified(40) + " " + formatNumber(2).c_str());
-}
-
 TEST_F(WobsWindowTest, CheckBoxesRecordAndRecomputeButNotWhileFilling) {
     window.CBactive->click();
     EXPECT_EQ(first(), 11.0); // 1 * 3 + 2 * 4
@@ -80,41 +61,4 @@ TEST_F(WobsWindowTest, CheckBoxesRecordAndRecomputeButNotWhileFilling) {
     EXPECT_EQ(undo.labels,
               (Labels{"Activate/deactivate weighted observation", "Changed weighted observation"}));
     EXPECT_EQ(undo.merged, 0);
-}
-
-TEST_F(WobsWindowTest, WeightAndGlobalFactorDialogs) {
-    window.CBactive->click();
-    std::vector<double> live;
-    asker.whileOpen = [&] { live.push_back(first()); };
-    asker.numbers = {0.5};
-    clickLine(1); // B
-    EXPECT_EQ(weight(1), 0.5);
-    EXPECT_EQ(live, (std::vector<double>{5.0})); // followed at once: 3 + 0.5 * 4
-    EXPECT_EQ(line(1), QString("B").leftJustified(40) + " " + formatNumber(0.5).c_str());
-    clickLine(2);         // cancelled
-    window.editWeight(7); // no such line
-    asker.numbers = {-0.5};
-    click(globalFactorRect.center());
-    EXPECT_EQ(first(), -2.5); // mirrored
-    ASSERT_EQ(asker.calls.size(), 3u);
-    EXPECT_EQ(asker.calls[0], (AskCall{"number", "Weight", 0, 1e100, 0, -1, true}));
-    EXPECT_EQ(asker.calls[2], (AskCall{"number", "Global factor", -1e100, 1e100, 0, -1, true}));
-    EXPECT_EQ(undo.labels, (Labels{"Activate/deactivate weighted observation", "Change weight",
-                                   "Change weighted obs. global factor"}));
-}
-
-TEST_F(WobsWindowTest, SetAllButtons) {
-    window.CBactive->click();
-    click(window.zeroRect.center());
-    EXPECT_EQ(std::tuple(weight(1), weight(3), first()), std::tuple(0.0, 0.0, 0.0));
-    click(window.oneRect.center());
-    EXPECT_EQ(first(), 7);
-    EXPECT_EQ(line(2), QString("C").leftJustified(40) + " " + formatNumber(1).c_str());
-    EXPECT_EQ(undo.labels, (Labels{"Activate/deactivate weighted observation", "Set weights to 0",
-                                   "Set weights to 1"}));
-
-    // Without auto refresh the curve stays.
-    program.kineticsView.autoRefresh = false;
-    click(window.zeroRect.center());
-    EXPECT_EQ(first(), 7);
 }
