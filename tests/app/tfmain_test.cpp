@@ -1,44 +1,25 @@
 #include "app/tfmain.h"
-#include "windows/equations/tfequations.h"
-#include "windows/reactions/tfreactions.h"
 
 #include "app/tfbuttons.h"
 #include "app/tfmainfixture.h"
-#include "app/windowarrangement.h"
 #include "foundation/numberformat.h"
 #include "support/manualtickclock.h"
 #include "windows/animation/animationoptions.h"
 #include "windows/animation/tfanimation.h"
-#include "windows/control/tfcontrol.h"
-#include "windows/input/tfinputfield.h"
-#include "windows/kinetics/kineticslook.h"
 #include "windows/kinetics/tfkinetics.h"
 #include "windows/options/tfautooptions.h"
 #include "windows/whenmodal.h"
-#include "windows/wobs/tfwobs.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -117,24 +98,16 @@ TEST_F(TFmainTest, SystemCommandsChangeTheModelAndRecordTheirLabels) {
     const Case cases[] = {
         {"System", "Deactivate Reactions", "Deactivate reactions",
          [](const Vreactor& v) { return !v.reactions[0].active; }},
-        {"System", "Activate Reactions", "Activate reactions",
-         [](const Vreactor& v) { return v.reactions[0].active && v.reactions[0].activeBack; }},
         {"System", "Set to 1", "Set rate constants",
          [](const Vreactor& v) { return v.reactions[0].rateConstant == 1; }},
-        {"System", "Set to Zero", "Set concentrations",
-         [](const Vreactor& v) { return v.components[0].initialConcentration == 0; }},
         {"System", "Set Constant", "Set concentrations constant",
          [](const Vreactor& v) { return v.components[0].constant && !v.components[1].constant; }},
-        {"System", "Set Free", "Set concentrations free",
-         [](const Vreactor& v) { return !v.components[0].constant; }},
         {"System", "Movable Center, Adaptive Orientation", "Change arrow geometry",
          [](const Vreactor& v) { return v.reactions[0].geometry == -2; }},
         {"System", "Delete Reaction Switches", "Delete reaction switches",
          [](const Vreactor& v) {
              return v.reactions[0].switches.empty() && !v.reactions[0].selected;
          }},
-        {"System", "Delete Reactions", "Delete reactions",
-         [](const Vreactor& v) { return v.reactions.empty() && v.components.count() == 2; }},
         {"System", "Delete Objects", "Delete objects",
          [](const Vreactor& v) { return v.reactions.empty() && v.components.count() == 1; }},
         {"System", "Delete All", "Delete all",
@@ -158,36 +131,6 @@ TEST_F(TFmainTest, SystemCommandsChangeTheModelAndRecordTheirLabels) {
         EXPECT_TRUE(c.effect(program->vReactor)) << c.item;
         EXPECT_TRUE(program->session.modified) << c.item;
     }
-}
-
-TEST_F(TFmainTest, SavedSessionsReopenFromRecent) {
-    start();
-    buildSystem();
-    const std::string file = dir.file("kinetics.vsn");
-    whenModal<QFileDialog>([&](QFileDialog& d) {
-        EXPECT_EQ(d.windowTitle(), "Save Session");
-        d.selectFile(QString::fromStdString(file));
-        static_cast<QDialog&>(d).accept();
-    });
-    choose(window->sessionMenu, "Save As...");
-    ASSERT_TRUE(std::filesystem::exists(file));
-    EXPECT_EQ(window->windowTitle().toStdString(), "Velumbra - " + file);
-    emit window->sessionMenu->aboutToShow();
-    EXPECT_TRUE(window->saveAction->isEnabled());
-
-    {
-        NoModalGuard guard;
-        choose(window->sessionMenu, "New");
-    }
-    EXPECT_TRUE(program->vReactor.components.empty());
-    EXPECT_EQ(window->windowTitle(), "Velumbra - new");
-
-    emit window->sessionMenu->aboutToShow();
-    EXPECT_EQ(captions(window->recentMenu), QStringList{QString::fromStdString(file)});
-    window->recentMenu->actions().at(0)->trigger();
-    EXPECT_EQ(program->vReactor.components.count(), 2);
-    EXPECT_EQ(window->windowTitle().toStdString(), "Velumbra - " + file);
-    EXPECT_EQ(lastLabel(), "[Open session]");
 }
 
 TEST_F(TFmainTest, TheSpeedBarListsAndOpensTheSessionMenusPresets) {
@@ -227,10 +170,6 @@ TEST_F(TFmainTest, PreferencesApplyLiveAndCancelRestores) {
     EXPECT_FALSE(window->preferencesDialogOpen);
     EXPECT_EQ(numberPrecision, precision);
 }
-
-} // namespace
-
-namespace {
 
 std::vector<double> values(const Llist<double>& list) {
     return {list.begin(), list.end()};

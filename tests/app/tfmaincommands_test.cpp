@@ -27,7 +27,6 @@ TEST_F(TFmainTest, ExportOpensWithTheMonitoredComponents) {
     EXPECT_EQ(exported, (QStringList{"Time Scale", "A", "B"}));
     EXPECT_EQ(window->exportTable.componentFlags, (std::vector<bool>{true, false}))
         << "the settings live on in the main window";
-
 }
 
 TEST_F(TFmainTest, HelpDocumentsAndTheHomePageGoToTheViewer) {

@@ -84,41 +84,4 @@ TEST_F(VreactionTest, AngleAndCentreInTheFourGeometryModes) {
     }
 }
 
-// Products on the right axis end, within 10 pixels of it, and far.
-TEST_F(VreactionTest, BranchesOrderPointsHitDistancesAndExtent) {
-    const Llist<Vcomponent> components = componentsAt({{204, 200}, {210, 200}, {400, 200}});
-    Vreaction r;
-    r.pos = {200, 200};
-    for (int i = 0; i < 3; ++i)
-        r.reactants.add(entry(i, 1));
-    layout(r, components);
-    ASSERT_EQ(r.branches.count(), 3);
-    EXPECT_TRUE(r.branches[0].empty());
-    EXPECT_EQ(r.branches[1].count(), 1);
-    EXPECT_EQ(r.orderPoints[0], (Poi{204, 200}));
-    EXPECT_EQ(r.orderPoints[1], (Poi{204, 200}));
-    // Straight from x 204 to 391: 188 points; the order 20 steps before the end.
-    EXPECT_EQ(r.branches[2].count(), 188);
-    EXPECT_EQ(r.orderPoints[2], (Poi{371, 200}));
-    EXPECT_EQ(r.branchEnds[2], (Poi{400, 200}));
-
-    EXPECT_EQ(r.distance({210, 200}), 2);
-    EXPECT_EQ(r.labelDistance({206, 189}), 3);
-    EXPECT_EQ(r.branchDistance(2, {300, 203}), 3);
-    EXPECT_EQ(r.branchDistance(3, {300, 200}), Vclass::miss);
-    // "10" is 10 x 13 around the order point (371, 200).
-    EXPECT_EQ(r.orderDistance(2, {376, 206}), 0);
-    EXPECT_EQ(r.orderDistance(2, {379, 200}), 3);
-    EXPECT_EQ(r.orderDistance(-1, {371, 200}), Vclass::miss);
-    // The centre square from 185, the labels from y 183 to 216, the branch
-    // to x 391; all grown by 10.
-    EXPECT_EQ(r.extent().minimum(), (Poi{175, 173}));
-    EXPECT_EQ(r.extent().maximum(), (Poi{401, 226}));
-
-    r.reactants.remove(0);
-    layout(r, components);
-    EXPECT_EQ(r.orderPoints.count(), 2);
-    EXPECT_EQ(r.branches[1].count(), 188);
-}
-
 } // namespace

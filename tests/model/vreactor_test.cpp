@@ -57,49 +57,4 @@ TEST_F(VreactorTest, SessionFormRoundTripsWithoutRepairs) {
     }
 }
 
-TEST_F(VreactorTest, LookupsBySideAndName) {
-    const int a = component({10, 10});
-    const int aShortcut = shortcutOf(a, {60, 60});
-    component({90, 90});
-    const int r = reaction({200, 200});
-    connect(aShortcut, r, -1, 2);
-    connect(2, r, 1, 3);
-    reactor.reactions[r].reactants.add(Reactant()); // A, order 1, side -1
-    reactor.reactions[r].reactants[2].port = 0;     // counts on both sides
-    EXPECT_EQ(reactor.orderSum(r, -1), 3);
-    EXPECT_EQ(reactor.orderSum(r, 1), 4);
-    EXPECT_TRUE(reactor.isOnSide(r, "A", -1)); // through the shortcut
-    EXPECT_FALSE(reactor.isOnSide(r, "A", 1));
-
-    EXPECT_EQ(reactor.uniqueIndexOf("B"), 1);
-    EXPECT_EQ(&reactor.uniqueComponent(2), &reactor.components[0]);
-    EXPECT_EQ(reactor.uniqueIndexOf("C"), -1);
-    EXPECT_EQ(messages.messages,
-              (std::vector<std::string>{"Unique component not found!",
-                                        "Unique index of component named 'C' not found!"}));
-
-    reactor.toggleAsX(1);
-    reactor.toggleAsX(0);
-    EXPECT_EQ(reactor.asXIndex(), 0);
-    EXPECT_FALSE(reactor.components[2].asX);
-    reactor.components[2].selected = true;
-    EXPECT_TRUE(reactor.firstSelectedComponent());
-    EXPECT_EQ(reactor.components.cursor, 2);
-}
-
-// The measurer and the settings stay with the live system when a copy is put
-// in place; the settings are read at each layout.
-TEST_F(VreactorTest, PuttingACopyInPlaceKeepsTheLiveSystemWired) {
-    component({10, 10});
-    Vreactor copy(reactor);
-    reactor = Vreactor();
-    EXPECT_EQ(reactor.measurer.get(), &measurer);
-    EXPECT_EQ(reactor.settings.get(), &settings);
-    reactor = copy;
-    settings.largeNameFont = true;
-    reactor.receive(sessionReplaced);
-    EXPECT_EQ(reactor.components[0].nameSize, (TextSize{8, 19}));
-    EXPECT_EQ(reactor.components[0].namePos, (Poi{10, -12}));
-}
-
 } // namespace

@@ -114,13 +114,4 @@ TEST_F(HistoryTest, CaptionsNameTheEditUndoneAndTheEditRedone) {
     EXPECT_FALSE(history.goTo(3));
 }
 
-TEST_F(HistoryTest, EachStateKeepsTheModifiedFlagFromBeforeItsEdit) {
-    startNew(false);
-    edit("a");
-    EXPECT_TRUE(session.modified);
-    EXPECT_FALSE(history.states[1].modified);
-    history.goTo(0);
-    EXPECT_FALSE(session.modified);
-}
-
 } // namespace

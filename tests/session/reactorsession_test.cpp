@@ -71,27 +71,6 @@ TEST(ReactorSession, SavedAndOpenedGiveTheSameFileWithTheFiveSectionsInOrder) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST(ReactorSession, FilesThatAreNoUsableSessionAreRefused) {
-    TempDir dir;
-    writeFileBytes(dir.file("notes.txt"), "just some text\r\n");
-    std::string tooMany = "<Velumbra Session>\n<vReactor>\n";
-    for (int i = 0; i < 101; ++i)
-        tooMany += "<component>\nname=C" + std::to_string(i) + "\n</component>\n";
-    tooMany += "</vReactor>\n</Velumbra Session>\n";
-    writeFileBytes(dir.file("many.vsn"), tooMany);
-
-    for (const char* name : {"missing.vsn", "notes.txt", "many.vsn"}) {
-        RecordingMessageSink messages;
-        ReactorSession s = sampleSession();
-        s.fileName = "kept";
-        EXPECT_FALSE(s.open(dir.file(name))) << name;
-        ASSERT_EQ(messages.messages.size(), 1u) << name;
-        EXPECT_EQ(messages.messages[0], "Failed to open session: " + dir.file(name));
-        EXPECT_TRUE(s.systemEmpty()) << "left reset";
-        EXPECT_EQ(s.reactor.simulationTime, 10);
-    }
-}
-
 TEST(ReactorSession, CaptureLeavesResultsAndShapesBehind) {
     ReactorSession live = sampleSession();
     live.vReactor.layout();

@@ -59,18 +59,6 @@ protected:
     SessionCommands commands{program, dialogs};
 };
 
-TEST_F(SessionCommandsTest, NothingToLoseAsksNothing) {
-    EXPECT_TRUE(commands.newSession());
-    EXPECT_TRUE(dialogs.questions.empty());
-    EXPECT_EQ(dialogs.caption, "new");
-
-    edit();
-    program.preferences.warningOnSessionDelete = false;
-    EXPECT_TRUE(commands.newSession());
-    EXPECT_TRUE(dialogs.questions.empty());
-    EXPECT_TRUE(program.vReactor.components.empty());
-}
-
 TEST_F(SessionCommandsTest, UnnamedModifiedSessionIsOfferedSaveAs) {
     edit();
     dialogs.answer = SessionDialogs::Answer::cancel;
@@ -144,16 +132,6 @@ TEST_F(SessionCommandsTest, PresetsSortedIgnoringCaseAndOpenTheListedFile) {
     ASSERT_TRUE(commands.openPreset(items[2]));
     EXPECT_EQ(program.session.fileName, items[2].path);
     EXPECT_EQ(program.vReactor.components[0].name, "P");
-}
-
-TEST_F(SessionCommandsTest, RecentItemsOpenTheirFile) {
-    ReactorSession s;
-    ASSERT_TRUE(s.save(dir.file("r.vsn"), 3));
-    program.recentFiles.add(dir.file("R.VSN"));
-    program.recentFiles.add(dir.file("r.vsn"));
-    ASSERT_EQ(program.recentFiles.files.count(), 1);
-    EXPECT_TRUE(commands.openRecent(0));
-    EXPECT_FALSE(commands.openRecent(5));
 }
 
 TEST_F(SessionCommandsTest, FailedOpenAndSaveAsLeaveCaptionHistoryAndRecentFiles) {

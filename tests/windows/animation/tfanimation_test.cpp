@@ -26,8 +26,6 @@ protected:
         addReaction(v, {{0, 1, -1}, {1, 2, -1}, {2, 1, 1}}, 1, true, 0.5, true);
         addReaction(v, {{2, 1, -1}, {3, 1, 1}}, 3);
         program.registerReceivers(nullptr, &receiver, nullptr);
-        window.updateEquations = [this] { ++equationUpdates; };
-        window.repaintSpeedBar = [this] { ++speedBarRepaints; };
         window.show();
         broadcast(sessionReplaced);
     }
@@ -41,7 +39,6 @@ protected:
         return window.image().pixelColor(window.rects.play.topLeft() + QPoint(3, 20));
     }
     Vreaction& reaction(int i) { return program.vReactor.reactions[i]; }
-    Vcomponent& component(int i) { return program.vReactor.components[i]; }
 
     ManualTickClock clock;
     RecordingMessageSink messages;
@@ -49,8 +46,6 @@ protected:
     RecordingUndo undo;
     TFanimation window;
     AnimationWindowEventReceiver receiver;
-    int equationUpdates = 0;
-    int speedBarRepaints = 0;
 };
 
 } // namespace

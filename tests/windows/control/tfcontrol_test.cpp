@@ -5,8 +5,8 @@
 #include "support/recordingmessagesink.h"
 #include "support/tempdir.h"
 #include "support/testsystem.h"
-#include "windows/input/tfinputfield.h"
 #include "windows/common/windowlook.h"
+#include "windows/input/tfinputfield.h"
 #include "windows/windowtest.h"
 
 #include <algorithm>

@@ -61,26 +61,6 @@ QRect ink(const QImage& image, const QColor& page) {
 
 } // namespace
 
-TEST(EquationsRenderer, SortArrowsOnMarkedLines) {
-    const std::initializer_list<const char*> lines = {
-        "", "        <%equ>1.        A <%arf> B", "", "        <%equ>3.        B <%arf> C",
-        "", "<%cmp>        <%ddt> [A] = 0",       "", "<%cmp>        <%ddt> [B] = 0"};
-    Rendering r = render(EquationsRenderer(clean, 0, false, true), lines);
-    // Line 1: top 14, middle 21.
-    EXPECT_EQ(r.arrows.reactionUp[0], QRect(QPoint(12, 15), QPoint(22, 20)));
-    EXPECT_EQ(r.arrows.reactionDown[0], QRect(QPoint(12, 22), QPoint(22, 27)));
-    EXPECT_EQ(r.arrows.reactionOfLine[1], 2);
-    EXPECT_EQ(r.arrows.componentUp.count(), 2);
-    // The first line has no up arrow, the last no down arrow.
-    for (const int y : {19, 51, 107})
-        EXPECT_NE(r.image.pixelColor(17, y), sortArrowColour) << y;
-    EXPECT_TRUE(pixelsAre(r.image, sortArrowColour, {{17, 23}, {17, 47}, {17, 79}, {17, 103}}));
-    // Large metrics and the notebook origin move the arrows along.
-    r = render(EquationsRenderer(notebook, 0, true, true), lines);
-    EXPECT_EQ(r.arrows.reactionUp[1], QRect(QPoint(43, 109), QPoint(53, 114)));
-    EXPECT_TRUE(render(EquationsRenderer(clean, 0, false, false), lines).arrows.reactionUp.empty());
-}
-
 TEST(EquationsRenderer, ReactionArrowsFractionsAndScripts) {
     for (bool large : {false, true}) {
         const EquationsRenderer renderer(clean, 0, large, false);

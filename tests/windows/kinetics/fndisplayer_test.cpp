@@ -37,23 +37,6 @@ int drawCurve(QImage& image, const std::vector<double>& values, double minY, dou
 
 } // namespace
 
-TEST(FnDisplayer, StraightLineFromCornerToCorner) {
-    QImage image = blank(101, 51);
-    FnDisplayer plot(image);
-    plot.setAxes(0, 10000, 0, 1, false, false, 3, 3, false);
-    std::vector<double> ramp;
-    for (int i = 0; i <= 10000; ++i)
-        ramp.push_back(i / 10000.0);
-    plot.setPenColour(red);
-    plot.curve(PlotData::list(ramp), 10001, false);
-    // A pixel equal to the previous one draws nothing.
-    EXPECT_LE(plot.segmentsDrawn, 101 + 51);
-    for (int k = 0; k <= 10; ++k)
-        EXPECT_EQ(at(image, 10 * k, 50 - 5 * k), red) << k;
-    EXPECT_EQ(at(image, 0, 0), background);
-    EXPECT_EQ(at(image, 100, 50), background);
-}
-
 TEST(FnDisplayer, PointsThatCannotBeShownBreakTheCurve) {
     // Log y from 0.1 over two decades on 20 rows: 1 lies on row 10.
     QImage log = blank();

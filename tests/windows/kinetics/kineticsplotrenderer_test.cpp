@@ -62,24 +62,3 @@ TEST(KineticsPlotRenderer, TimeAndPhasePlots) {
     EXPECT_EQ(image.pixelColor(70, 10), QColor(255, 192, 160)); // range 0..0.75
     EXPECT_NE(image.pixelColor(120, 60), toQColor(blue));
 }
-
-TEST(KineticsPlotRenderer, AnimationIndicatorMarksTheValueInItsRange) {
-    TwoCurves data;
-    Animation animation(data.system);
-    data.system.uniqueComponent(0).initialConcentration = 2;
-    data.system.uniqueComponent(0).animate = true;
-    animation.findParameter();
-    data.animation = &animation;
-    // Width 301: the strip spans 150 -+ 45. Outside a step the set value 2
-    // lies at f = 1/3 of 1..4, at column 135.
-    const QColor text(0, 0, 0);
-    QImage image = data.render(Preferences::kineticsDefault, false, 301, 201);
-    EXPECT_TRUE(pixelsAre(image, text, {{105, 22}, {195, 22}, {135, 22}, {130, 31}}));
-    // During a step the animated value 4 sits at the upper end.
-    animation.inStep = true;
-    animation.baseValue = 2;
-    data.system.uniqueComponent(0).initialConcentration = 4;
-    image = data.render(Preferences::kineticsDefault, false, 301, 201);
-    EXPECT_EQ(image.pixelColor(195, 31), text);
-    EXPECT_NE(image.pixelColor(135, 31), text);
-}

@@ -45,29 +45,6 @@ protected:
 
 } // namespace
 
-TEST_F(RendererTest, ReactionHalvesAreOfferedWhenEmptyOrWhileConnecting) {
-    const int r = reaction(Poi{200, 150});
-    QImage image = render();
-    EXPECT_EQ(image.pixelColor(200, 150), QColor(72, 72, 72)); // the centre dot
-    EXPECT_TRUE(pixelsAre(image, defaultDestination, {{193, 157}, {207, 143}}));
-    reactor.reactions[r].selected = true;
-    EXPECT_EQ(pixel(200, 150), QColor(160, 160, 160));
-    preferences.colorSchemeSystem = Preferences::systemOpenAir;
-    image = render();
-    EXPECT_EQ(image.pixelColor(200, 150), QColor(0xFF, 0xFF, 0x00));
-    // The mean of the ground and the outline, channel by channel.
-    EXPECT_EQ(image.pixelColor(193, 157), QColor(0xA3, 0xA3, 0x88));
-
-    preferences.colorSchemeSystem = Preferences::systemDefault;
-    reactor.deleteAll();
-    joinTwo();
-    EXPECT_EQ(pixel(193, 157), black);
-    reactor.setConnectSource(component(Poi{200, 250}));
-    image = render(); // the other components are destinations too
-    EXPECT_TRUE(pixelsAre(image, defaultDestination, {{193, 157}, {117, 160}}));
-    EXPECT_EQ(image.pixelColor(217, 260), black);
-}
-
 TEST_F(RendererTest, ArrowheadsCarryTheColourCodeOfTheirDirectionAndInactiveBranchesAreDotted) {
     joinTwo();
     Vreaction& r = reactor.reactions[0];

@@ -25,40 +25,6 @@ TEST_F(ReactionWindowTest, BuildsAReversibleChainWithTheMouseAlone) {
     EXPECT_EQ(host.deletes, 1);
 }
 
-TEST_F(ReactionWindowTest, ConnectionsDropOnComponentsAndReactionHalves) {
-    doubleClick({112, 224});
-    doubleClick({560, 392});
-    doubleClick({336, 224}, Qt::ControlModifier);
-    const Poi ring{96, 224}; // left of A: its labels are above and below
-    undo.labels.clear();
-    drag(ring, {{200, 230}, {326, 226}}); // left half
-    drag(ring, {{200, 230}, {346, 222}}); // right half
-    drag(ring, {{200, 230}, {330, 224}}); // left half again: refused
-    drag(ring, {{200, 230}, {300, 400}}); // nothing there
-    drag(ring, {{130, 230}, {112, 224}}); // back onto itself
-    EXPECT_EQ(undo.labels, (Labels{"Connect to reaction", "Connect to reaction"}));
-    const Llist<Reactant>& entries = system.reactions[0].reactants;
-    EXPECT_EQ(std::pair(entries[0].port, entries[1].port), std::pair(-1, 1));
-    EXPECT_EQ(system.connectSource, -1);
-    drag(ring, {{300, 230}, {566, 400}}); // onto the other component
-    EXPECT_EQ(undo.labels.back(), "New 1-1 reaction");
-}
-
-TEST_F(ReactionWindowTest, WhileConnectingTheDestinationsAreMarkedAndTheRubberLineShown) {
-    doubleClick({112, 224});
-    doubleClick({560, 224});
-    hover({96, 224});
-    QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(96, 224));
-    QTest::mouseMove(view(), QPoint(300, 224));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Reaction System - connecting objects"));
-    EXPECT_TRUE(system.components[1].destination && !system.components[0].destination);
-    // The line inverts the black ground; the surface itself stays clean.
-    EXPECT_EQ(view()->grab().toImage().pixelColor(250, 224), QColor(Qt::white));
-    EXPECT_EQ(window.surface().pixelColor(250, 224), QColor(Qt::black));
-    QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(300, 224));
-    EXPECT_FALSE(system.components[1].destination);
-}
-
 TEST_F(ReactionWindowTest, RegionSelectionInEitherDirectionAndClicksToggle) {
     for (const int xy : {112, 224})
         doubleClick({xy, xy});

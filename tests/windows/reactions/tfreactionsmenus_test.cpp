@@ -23,24 +23,3 @@ TEST_F(ReactionEditTest, ObjectItems) {
                       "Swap reaction side", "Delete reaction reactant", "Change arrow geometry",
                       "Rename component", "Delete reaction"}));
 }
-
-TEST_F(ReactionEditTest, ParameterItemsActOnTheirValue) {
-    const Vcomponent& a = system.components[0];
-    trigger(a.labelPos, "Constant Concentration Mode");
-    EXPECT_TRUE(item(*menuAt(a.labelPos), "Constant Concentration Mode")->isChecked());
-    trigger(a.labelPos, "Animate Initial Concentration");
-    EXPECT_EQ(animation.animatedParameter(), &a.initialConcentration);
-    EXPECT_EQ(host.animationChoices, 1);
-    trigger(a.labelPos, "Animation...");
-    EXPECT_EQ(host.animationWindows, 1);
-    // Each rate constant of a reversible reaction has its own items.
-    trigger({224, 112}, "Reversible");
-    trigger(reaction().labelPosBack, "Reaction Switches...");
-    trigger(reaction().labelPos, "Reaction Switches...");
-    EXPECT_EQ(host.switches, (std::vector<std::pair<int, bool>>{{0, true}, {0, false}}));
-    trigger(reaction().labelPosBack, "Animate Rate Constant");
-    EXPECT_TRUE(reaction().animateBack && !reaction().animate);
-    EXPECT_FALSE(item(*menuAt(reaction().labelPos), "Animate Rate Constant")->isChecked());
-    EXPECT_EQ(undo.labels, (Labels{"Toggle constant concentration", "Switch parameter animation",
-                                   "Change reaction mode", "Switch parameter animation"}));
-}

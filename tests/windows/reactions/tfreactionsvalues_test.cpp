@@ -16,25 +16,3 @@ TEST_F(ReactionEditTest, RenamingAsksAgainUntilTheNameIsFreeOrTheDialogEnds) {
     EXPECT_EQ(undo.labels, (Labels{"Rename component"}));
     EXPECT_EQ(log.count(namesChanged), 1);
 }
-
-TEST_F(ReactionEditTest, InitialConcentration) {
-    asker.numbers = {0.25};
-    click(system.components[0].labelPos);
-    EXPECT_EQ(asker.calls[0],
-              (AskCall{"number", "Initial concentration of A", 0, 1e100, 0, -1, true}));
-    EXPECT_EQ(system.components[0].initialConcentration, 0.25);
-    EXPECT_EQ(std::pair(log.count(parametersChanged), host.equationRebuilds), std::pair(1, 1));
-    // Cancelled: no undo level, but the drawing and the equations are renewed.
-    const int drawings = log.count(drawingChanged);
-    click(system.components[0].labelPos);
-    EXPECT_EQ(std::pair(log.count(drawingChanged), host.equationRebuilds),
-              std::pair(drawings + 1, 2));
-    click(system.components[3].pos + Poi{0, 18}); // a shortcut has no concentration
-    // During an animation its steps keep the kinetics current.
-    animation.setAnimated(&system.reactions[0].rateConstant);
-    asker.numbers = {0.5};
-    click(system.components[0].labelPos);
-    EXPECT_EQ(asker.calls.size(), 3u);
-    EXPECT_EQ(log.count(parametersChanged), 1);
-    EXPECT_EQ(undo.labels, (Labels{"Change concentration", "Change concentration"}));
-}

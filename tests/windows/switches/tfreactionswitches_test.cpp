@@ -74,31 +74,3 @@ TEST_F(SwitchesDialogTest, NewAsksAtOnceAndKeepsHalfTheTimeWhenCancelled) {
                                             systemChanged, parametersChanged}));
     EXPECT_LT(finalB(), before) << "the forward direction stops at 1 s";
 }
-
-TEST_F(SwitchesDialogTest, ChangeAndDeleteActOnTheSelectedLineOnly) {
-    addSwitches(switches(), {1, 2, 3});
-    dialog.refresh();
-    dialog.LBswitches->setCurrentRow(1, QItemSelectionModel::NoUpdate); // focus only
-    dialog.Bchange->click();
-    dialog.Bdelete->click();
-    EXPECT_TRUE(asker.calls.empty());
-    dialog.LBswitches->setCurrentRow(1);
-    asker.numbers = {7, 7};
-    dialog.Bchange->click();
-    dialog.Bchange->click(); // unchanged: no level
-    EXPECT_EQ(dialog.selectedRow(), 1);
-    dialog.LBswitches->setCurrentRow(0);
-    dialog.Bdelete->click();
-    EXPECT_EQ(times(), (std::vector<double>{7, 3}));
-    EXPECT_EQ(lines(), 2);
-    EXPECT_EQ(undo.labels, (Labels{"Change reaction switch", "Delete reaction switch"}));
-
-    // A hole-filling list keeps its order too.
-    Llist<ReactionSwitch> unordered(0, 16, false);
-    addSwitches(unordered, {1, 2, 3, 4});
-    switches() = unordered;
-    dialog.refresh();
-    dialog.LBswitches->setCurrentRow(1);
-    dialog.Bdelete->click();
-    EXPECT_EQ(times(), (std::vector<double>{1, 3, 4}));
-}
