@@ -152,14 +152,6 @@ TEST_F(VreactorEditingTest, BulkSettingsOfTheSelectionStayInRange) {
         EXPECT_EQ(reactor.reactions[r].active + 2 * reactor.reactions[r].activeBack,
                   (Events{1, 2, 3, 0})[mode]);
     }
-    reactor.reactions[r].switchesBack.add(ReactionSwitch());
-    reactor.reactions[other].switches.add(ReactionSwitch());
-    log.events.clear();
-    reactor.deleteReactionSwitchesOfSelected();
-    EXPECT_TRUE(reactor.reactions[r].switchesBack.empty());
-    EXPECT_EQ(reactor.reactions[other].switches.count(), 1);
-    reactor.deselectAll(); // nothing was selected any more
-    EXPECT_EQ(log.events, Events{systemChanged});
     reactor.snapToGrid(true);
     EXPECT_EQ(reactor.components[b].pos, (Poi{224, 224}));
 }

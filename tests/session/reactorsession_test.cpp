@@ -71,20 +71,4 @@ TEST(ReactorSession, SavedAndOpenedGiveTheSameFileWithTheFiveSectionsInOrder) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST(ReactorSession, CaptureLeavesResultsAndShapesBehind) {
-    ReactorSession live = sampleSession();
-    live.vReactor.layout();
-    ASSERT_GT(live.vReactor.reactions[0].branches.count(), 0);
-    live.weightedObservation.values.add(1.0);
-    ReactorSession stored;
-    SessionObjects current{live.reactor, live.vReactor, live.weightedObservation, live.kineticsView,
-                           live.animation};
-    stored.capture(current);
-    EXPECT_EQ(stored.vReactor.reactions[0].branches.count(), 0);
-    EXPECT_GT(live.vReactor.reactions[0].branches.count(), 0); // the live system keeps them
-    EXPECT_EQ(stored.weightedObservation.values.count(), 0);
-    EXPECT_EQ(stored.reactor.simulationTime, 42.5);
-    EXPECT_EQ(stored.animation.period, 25);
-}
-
 } // namespace

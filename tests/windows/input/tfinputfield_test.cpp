@@ -31,11 +31,7 @@ protected:
         QTest::mousePress(dialog->sensor, Qt::LeftButton, {}, pad(from));
         hover(to);
     }
-    void click(int x, Qt::MouseButton b = Qt::LeftButton) {
-        QTest::mouseClick(dialog->sensor, b, {}, pad(x));
-    }
     void type(const char* text) { QTest::keyClicks(dialog->Evalue, QString::fromLatin1(text)); }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(dialog->Evalue, k, m); }
 
     std::unique_ptr<TFinputField> dialog;
     int calls = 0;

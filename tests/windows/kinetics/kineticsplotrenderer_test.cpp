@@ -1,6 +1,5 @@
 #include "windows/kinetics/kineticsplotrenderer.h"
 
-#include "session/animation.h"
 #include "windows/common/colour.h"
 #include "windows/kinetics/kineticscolours.h"
 #include "windows/kinetics/plotdata.h"
@@ -20,20 +19,14 @@ struct TwoCurves : PlotData {
         addSeries("A", red, {1, 0.75, 0.5, 0.25, 0});
         addSeries("B", blue, {0, 0.25, 0.5, 0.75, 1});
     }
-    QImage render(int scheme = Preferences::kineticsDefault, bool large = false, int w = 241,
-                  int h = 121) {
-        QImage image(w, h, QImage::Format_RGB32);
+    QImage render() {
+        QImage image(241, 121, QImage::Format_RGB32);
         image.fill(Qt::magenta);
         KineticsPlotRenderer renderer(system, calculation, observation);
         renderer.simulationTime = 4;
-        renderer.colourScheme = scheme;
-        renderer.largeLabels = large;
-        renderer.animation = animation;
-        legend = renderer.renderPlot(image, view);
+        renderer.renderPlot(image, view);
         return image;
     }
-    KineticsLegend legend;
-    const Animation* animation = nullptr;
 };
 
 } // namespace

@@ -27,9 +27,6 @@ protected:
         reactor.layout();
     }
     HoverTarget at(Poi p) const { return classifyHover(reactor, p); }
-    std::string hint(WindowState state, HoverTarget target) const {
-        return positionHint(reactor, state, target);
-    }
 };
 
 } // namespace

@@ -10,9 +10,7 @@ namespace {
 
 // Colours as the drawing fixes them, written out channel by channel.
 const QColor black(0, 0, 0);
-const QColor defaultGrid(88, 88, 88);
 const QColor defaultOutline(104, 104, 104);
-const QColor defaultDestination(52, 52, 52);
 const QColor defaultForward(255, 64, 64);
 const QColor defaultBackward(144, 144, 255);
 
