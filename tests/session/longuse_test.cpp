@@ -19,6 +19,8 @@ TEST(LongUse, EveryLevelComesBackExactlyThroughUndoRedoAndJumps) {
     Program program{""};
     program.newSession();
     program.kineticsView.autoRefresh = false; // the history is the point, not the kinetics
+    program.history.clear();
+    program.pushUndo("[New session]", false);
     Vreactor& v = program.vReactor;
     std::mt19937 random{20240611};
     const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
