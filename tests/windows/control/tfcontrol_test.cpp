@@ -131,7 +131,7 @@ TEST_F(TFcontrolTest, TheStatusBoxShowsABoldHeadlineAndNameValueLines) {
         for (int x = 1; x < box.width() - 1; ++x)
             headlineInk += image.pixelColor(box.left() + x, box.top() + y).lightness() > 230;
     EXPECT_GT(headlineInk, inkOf("Headline", uiFont(valuePixels)) * 11 / 10) << "bold";
-    EXPECT_NEAR(headlineInk, inkOf("Headline", uiFont(valuePixels, true)), headlineInk / 10);
+    EXPECT_NEAR(headlineInk, inkOf("Headline", uiFont(valuePixels, true)), headlineInk / 5);
 
     const std::vector<int> first = inkColumns(image, box, 41, 49);
     ASSERT_FALSE(first.empty());
