@@ -6,6 +6,7 @@
 #include "support/manualtickclock.h"
 #include "windows/animation/animationoptions.h"
 #include "windows/animation/tfanimation.h"
+#include "windows/control/tfcontrol.h"
 #include "windows/kinetics/tfkinetics.h"
 #include "windows/options/tfautooptions.h"
 #include "windows/whenmodal.h"
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
