@@ -1,13 +1,10 @@
 #include "app/tfmain.h"
 
-#include "app/tfabout.h"
 #include "app/tfmainfixture.h"
 #include "windows/export/tfexport.h"
-#include "windows/switches/tfreactionswitches.h"
 #include "windows/whenmodal.h"
 
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 #include <filesystem>
@@ -16,7 +13,7 @@
 
 namespace {
 
-TEST_F(TFmainTest, ExportAndAboutOpenTheirDialogs) {
+TEST_F(TFmainTest, ExportOpensWithTheMonitoredComponents) {
     start();
     buildSystem();
     program->vReactor.components[1].monitor = false;
@@ -30,21 +27,6 @@ TEST_F(TFmainTest, ExportAndAboutOpenTheirDialogs) {
     EXPECT_EQ(exported, (QStringList{"Time Scale", "A", "B"}));
     EXPECT_EQ(window->exportTable.componentFlags, (std::vector<bool>{true, false}))
         << "the settings live on in the main window";
-
-    bool shown = false;
-    QStringList lines;
-    whenModal<TFabout>([&](TFabout& box) {
-        shown = true;
-        EXPECT_EQ(box.title, "Velumbra");
-        EXPECT_EQ(box.version, "Version 2.4.0");
-        EXPECT_EQ(box.band, 0xFFECEC);
-        EXPECT_FALSE(box.logo.isNull());
-        lines = box.lines();
-        QTest::keyClick(&box, Qt::Key_Space);
-    });
-    choose(window->infoMenu, "About...");
-    ASSERT_TRUE(shown);
-    EXPECT_EQ(lines.last(), "https://velumbra.example.org/");
 }
 
 TEST_F(TFmainTest, HelpDocumentsAndTheHomePageGoToTheViewer) {
@@ -79,30 +61,6 @@ TEST_F(TFmainTest, HelpDocumentsAndTheHomePageGoToTheViewer) {
     choose(window->infoMenu, "Home Page...");
     EXPECT_EQ(messages.messages.back(),
               "No viewer could be started for https://velumbra.example.org/");
-}
-
-TEST_F(TFmainTest, ReactionSwitchesOpenOnTheChosenDirection) {
-    start();
-    buildSystem();
-    addSwitches(program->vReactor.reactions[0].switchesBack, {3, 4});
-    for (const auto& [backward, lines] : {std::pair{false, 1}, std::pair{true, 2}}) {
-        int listed = -1;
-        whenModal<TFreactionSwitches>([&](TFreactionSwitches& d) {
-            listed = d.LBswitches->count();
-            d.reject();
-        });
-        window->editReactionSwitches(0, backward);
-        EXPECT_EQ(listed, lines) << backward;
-    }
-
-    whenModal<TFreactionSwitches>([](TFreactionSwitches& d) {
-        QTest::mouseClick(d.BdeleteAll, Qt::LeftButton);
-        d.accept();
-    });
-    window->editReactionSwitches(0, true);
-    EXPECT_TRUE(program->vReactor.reactions[0].switchesBack.empty());
-    EXPECT_EQ(program->vReactor.reactions[0].switches.count(), 1);
-    EXPECT_EQ(lastLabel(), "Delete reaction switches");
 }
 
 } // namespace

@@ -19,26 +19,4 @@ TEST(KineticsView, WritesEveryKeyWithItsDefault) {
                                         "     extended detail=false", "</kinetics view>"}));
 }
 
-TEST(KineticsView, ValuesNoPlotCanUseAreRepairedOnReading) {
-    // line read, then mag y, mag x, time stripes, min y, max y, max x
-    const std::vector<std::pair<std::string, std::vector<double>>> cases = {
-        {"mag y=0", {1, 3, 30, 0, 1, 1}},        {"mag x=400", {3, 6, 30, 0, 1, 1}},
-        {"time stripes=-5", {3, 3, 0, 0, 1, 1}}, {"time stripes=1000", {3, 3, 1000, 0, 1, 1}},
-        {"max y=nan", {3, 3, 30, 0, 1, 1}},      {"min y=-inf", {3, 3, 30, 0, 1, 1}},
-        {"max x=1e999", {3, 3, 30, 0, 1, 1}},    {"min y=-7", {3, 3, 30, -7, 1, 1}},
-        {"max y=250", {3, 3, 30, 0, 250, 1}},
-    };
-    for (const auto& [line, expected] : cases) {
-        KineticsView view;
-        view.lines.add("<kinetics view>");
-        view.lines.add(line);
-        view.lines.add("</kinetics view>");
-        ASSERT_TRUE(view.load(KineticsView::sectionName, ""));
-        EXPECT_EQ((std::vector<double>{double(view.magY), double(view.magX),
-                                       double(view.timeStripes), view.minY, view.maxY, view.maxX}),
-                  expected)
-            << line;
-    }
-}
-
 } // namespace

@@ -66,8 +66,7 @@ TEST_F(ReactorExportTest, ColumnChoicesLeaveNoEmptyFields) {
     EXPECT_EQ(exported(), (std::vector<std::string>{"0\t0", "1e-3\t1e-3", "2e-3\t1.999e-3"}));
 }
 
-// A component added since the calculation has no series: its field stays
-// empty and the observation keeps its own column.
+
 TEST_F(ReactorExportTest, AMissingSeriesShiftsNoColumn) {
     addComponent(program.vReactor, "D", 0);
     program.weightedObservation.active = true;
@@ -78,34 +77,6 @@ TEST_F(ReactorExportTest, AMissingSeriesShiftsNoColumn) {
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "D\tweightedObservation");
     EXPECT_EQ(lines[1], "\t1e+0");
-}
-
-TEST_F(ReactorExportTest, WeightedObservationOnlyWhileShown) {
-    table.componentFlags = {false, false};
-    program.weightedObservation.compute();
-    std::vector<std::string> lines = exported();
-    EXPECT_EQ(lines[0], "time");
-    program.weightedObservation.active = true;
-    program.weightedObservation.compute();
-    lines = exported();
-    EXPECT_EQ(lines[0], "time\tweightedObservation");
-    EXPECT_EQ(lines[1], "0\t1e+0"); // weights 1: A + B = 1
-}
-
-TEST_F(ReactorExportTest, NoPointsGiveOnlyTheHeaderAndFailuresRestoreTheFormat) {
-    program.reactor.timeResolution = -1; // the calculation refuses
-    program.calculation.calculate();
-    EXPECT_EQ(exported(), (std::vector<std::string>{"time\tA\tB"}));
-
-    ASSERT_TRUE(exportTo(dir.file("k.dat")));
-    const std::string before = readFileBytes(dir.file("k.dat"));
-    program.preferences.alwaysUseFloatingPointFormat = true;
-    EXPECT_FALSE(exportTo(dir.file("missing/k.dat")));
-    EXPECT_FALSE(exportTo(dir.path()));
-    EXPECT_TRUE(alwaysScientific);
-    EXPECT_EQ(numberPrecision, 3);
-    alwaysScientific = false;
-    EXPECT_EQ(readFileBytes(dir.file("k.dat")), before);
 }
 
 } // namespace

@@ -16,6 +16,10 @@ TEST_F(BatchTest, KineticsTableOnStandardOutputOrInAFile) {
     r = run("kinetics " + session + " --all --no-labels");
     EXPECT_EQ(r.out, "0\t1e+0\t0\n1e-3\t9.99e-1\t1e-3\n2e-3\t9.98001e-1\t1.999e-3\n");
     EXPECT_EQ(run("kinetics " + session + " --extended").out.substr(0, 7), "time\tA\n");
+    // An animated rate constant is computed at its set value.
+    r = run("kinetics " + writeSession("animated.vsn", 0.001, false, true));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "time\tA\n0\t1e+0\n1e-3\t9.99e-1\n2e-3\t9.98001e-1\n");
 
     const std::string observed = writeSession("w.vsn", 0.001, true);
     r = run("kinetics " + observed + " -o " + dir.file("k.dat"));

@@ -80,47 +80,6 @@ TEST_F(TFequationsTest, SortArrowsExchangeReactionsAndComponents) {
     EXPECT_EQ(log.events, std::vector<int>(3, systemChanged));
 }
 
-TEST_F(TFequationsTest, ReactionLinesSkipInactiveReactions) {
-    // An inactive reaction between the two has no line: the arrows exchange
-    // the reactions that the neighbouring lines show.
-    reactor.setMode(reaction({300, 300}), 3);
-    reactor.exchangeReactions(1, 2);
-    window.sortMode = true;
-    window.show();
-    window.rebuild(true);
-    ASSERT_EQ(window.arrows.reactionOfLine.count(), 2);
-    click(window.arrows.reactionUp[1].center());
-    EXPECT_EQ(scheme(), (Labels{"B>C", "", "A>B"}));
-}
-
-TEST_F(TFequationsTest, DraggingTheScrollBar) {
-    window.show();
-    window.resize(360, 132); // a bar of 100 pixels from y 16
-    window.rebuild(true);
-    const int document = 24 * 14, page = 132;
-    ASSERT_EQ(window.scroll.documentHeight, document);
-    ASSERT_EQ(window.scroll.bar, QRect(QPoint(342, 16), QPoint(351, 115)));
-
-    // Event, y, buttons held, then the position: the pointer stands for the
-    // middle of the page; moves count only while the button is held.
-    const std::tuple<QEvent::Type, int, Qt::MouseButtons, int> steps[] = {
-        {QEvent::MouseButtonPress, 66, Qt::LeftButton, 50 * document / 100 - page / 2},
-        {QEvent::MouseMove, 16, Qt::LeftButton, 0},
-        {QEvent::MouseMove, 110, Qt::LeftButton, document - page},
-        {QEvent::MouseMove, 40, Qt::NoButton, document - page},
-        {QEvent::MouseButtonRelease, 40, Qt::NoButton, document - page},
-        {QEvent::MouseMove, 40, Qt::LeftButton, document - page}};
-    for (const auto& [type, y, buttons, position] : steps) {
-        QMouseEvent event(type, QPointF(346, y), QPointF(346, y),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                          Qt::NoModifier);
-        QApplication::sendEvent(&window, &event);
-        EXPECT_EQ(window.scroll.position, position) << y;
-    }
-    EXPECT_FALSE(window.scroll.dragging);
-    EXPECT_TRUE(log.events.empty());
-}
-
 TEST_F(TFequationsTest, CopyEquationsPutsReadableTextOnTheClipboard) {
     reactor.reactions[0].animate = true;
     QMenu* menu = window.findChild<QMenu*>();
