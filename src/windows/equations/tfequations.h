@@ -12,9 +12,9 @@ class UndoRecorder;
 class Vreactor;
 
 // The equations window: a floating tool window that stays on top and shows
-// the reaction system as mathematics, typeset afresh from the model at every
-// paint. In sort mode, arrows on the reaction and component lines move them
-// up and down. A right click offers "Copy Equations".
+// the reaction system as mathematics, generated from the model at every
+// paint and typeset again when its text or look changed. In sort mode, arrows on the reaction and
+// component lines move them up and down. A right click offers "Copy Equations".
 class TFequations : public QWidget {
     Q_OBJECT
 public:
@@ -63,4 +63,18 @@ private:
     UndoRecorder& undo_;
     QImage image_;
     QMenu* localMenu_;
+    // What the image shows.
+    struct RenderedLook {
+        int style;
+        int scheme;
+        bool large;
+        bool sortMode;
+        QSize size;
+        int scrollPosition;
+        bool dragging;
+        bool operator==(const RenderedLook&) const = default;
+    };
+    bool rendered_ = false;
+    RenderedLook renderedLook_{};
+    Text_ renderedLines_;
 };
