@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace {
 
 // Initial size; the main window's default arrangement sets the real one.
@@ -44,14 +46,28 @@ void TFequations::rebuild(bool resetScroll) {
 }
 
 void TFequations::render() {
-    const Text_ lines =
-        generateEquations(reactor_, {preferences_.displayReactionScheme,
-                                     preferences_.groupIdenticalConcentrationTerms});
+    Text_ lines = generateEquations(reactor_, {preferences_.displayReactionScheme,
+                                               preferences_.groupIdenticalConcentrationTerms});
+    const QSize size = this->size().expandedTo(QSize(1, 1));
+    // A drag on a rate constant or an animation changes no text: the image
+    // stays when nothing that it shows has changed.
+    const RenderedLook look{preferences_.equationsStyle,
+                            preferences_.colorSchemeSystem,
+                            preferences_.equationsLargeFont,
+                            sortMode,
+                            size,
+                            scroll.position,
+                            scroll.dragging};
+    if (rendered_ && look == renderedLook_ && lines == renderedLines_) return;
     const EquationsRenderer renderer(preferences_.equationsStyle, preferences_.colorSchemeSystem,
                                      preferences_.equationsLargeFont, sortMode);
-    const QSize size = this->size().expandedTo(QSize(1, 1));
     if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
     renderer.render(image_, lines, scroll, arrows);
+    // The look after the paint, which keeps the scroll position in range.
+    renderedLook_ = look;
+    renderedLook_.scrollPosition = scroll.position;
+    renderedLines_ = std::move(lines);
+    rendered_ = true;
 }
 
 void TFequations::copyEquations() {

@@ -12,10 +12,10 @@ class UndoRecorder;
 class Vreactor;
 
 // The equations window: a floating tool window that stays on top and shows
-// the reaction system as mathematics, typeset afresh from the model at every
-// paint. In sort mode, arrows on the reaction and component lines move them
-// up and down. A right click offers "Copy Equations" and "Copy Equations as
-// LaTeX".
+// the reaction system as mathematics, generated from the model at every
+// paint and typeset again only when its text or look changed. In sort mode,
+// arrows on the reaction and component lines move them up and down. A right
+// click offers "Copy Equations" and "Copy Equations as LaTeX".
 class TFequations : public QWidget {
     Q_OBJECT
 public:
@@ -67,4 +67,18 @@ private:
     UndoRecorder& undo_;
     QImage image_;
     QMenu* localMenu_;
+    // What the image shows.
+    struct RenderedLook {
+        int style;
+        int scheme;
+        bool large;
+        bool sortMode;
+        QSize size;
+        int scrollPosition;
+        bool dragging;
+        bool operator==(const RenderedLook&) const = default;
+    };
+    bool rendered_ = false;
+    RenderedLook renderedLook_{};
+    Text_ renderedLines_;
 };

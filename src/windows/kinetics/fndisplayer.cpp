@@ -7,9 +7,11 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QLine>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -169,6 +171,14 @@ void FnDisplayer::curve(const Llist<double>& values, int count, bool markEnds) {
 
     bool connected = false;
     QPoint previous;
+    // Unstriped, the segments go to the painter in batches: one call for many
+    // lines costs little more than one for a single line, and each line is
+    // drawn as on its own (a polyline would join them differently).
+    std::vector<QLine> piece;
+    const auto drawPiece = [&] {
+        if (!piece.empty()) painter_.drawLines(piece.data(), static_cast<int>(piece.size()));
+        piece.clear();
+    };
     bool firstShown = false;
     bool lastShown = false;
     QPoint first;
@@ -199,12 +209,17 @@ void FnDisplayer::curve(const Llist<double>& values, int count, bool markEnds) {
         if (connected && p == previous) continue;
         if (striped && i % 2 == 1) usePen(dimmed(colour, fractionalPart((*stripeTimes_)[i] * k)));
         if (connected) {
-            painter_.drawLine(previous, p);
+            if (striped) {
+                painter_.drawLine(previous, p);
+            } else {
+                piece.emplace_back(previous, p);
+            }
             ++segmentsDrawn;
         }
         previous = p;
         connected = true;
     }
+    drawPiece();
 
     if (markEnds && lastShown) {
         if (firstShown) {

@@ -12,6 +12,8 @@
 
 #include <QClipboard>
 
+#include <functional>
+
 namespace {
 
 // A ⇌ B -> C with 2A, and a component D in no reaction.
@@ -93,6 +95,33 @@ TEST_F(TFequationsTest, CopyEquationsPutsReadableTextOnTheClipboard) {
         << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8("\nk1 = 1 ± animation        k-1 = 1\n")));
     EXPECT_EQ(toCp1252(text), readableEquations(generateEquations(reactor, {true, true})));
+}
+
+// The image is typeset again only when something it shows changed: the text,
+// the look or the size.
+TEST_F(TFequationsTest, ImageKeptWhileTextAndLookStayTheSame) {
+    window.show();
+    window.rebuild(true);
+    double& k = reactor.reactions[0].rateConstant;
+    const struct {
+        const char* change;
+        std::function<void()> apply;
+        bool typesetAgain;
+    } cases[] = {
+        {"nothing", [] {}, false},
+        {"a rate constant's shown digits", [&] { k = 1.5; }, true},
+        {"the same value again", [&] { k = 1.5; }, false},
+        {"a digit below the shown precision", [&] { k = 1.50001; }, false},
+        {"the style", [&] { preferences.equationsStyle = Preferences::equationsNotebook; }, true},
+        {"sort mode", [&] { window.sortMode = true; }, true},
+        {"the size", [&] { window.resize(300, 500); }, true},
+    };
+    for (const auto& c : cases) {
+        const qint64 before = window.image().cacheKey();
+        c.apply();
+        window.rebuild(false);
+        EXPECT_EQ(window.image().cacheKey() != before, c.typesetAgain) << c.change;
+    }
 }
 
 } // namespace
