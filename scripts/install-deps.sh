@@ -8,6 +8,7 @@ packages=(
     g++ cmake make pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    libboost-dev
     xvfb xauth fonts-dejavu-core
     "$@"
 )
