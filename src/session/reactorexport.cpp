@@ -5,6 +5,7 @@
 #include "foundation/numberformat.h"
 #include "foundation/textstream.h"
 #include "model/vreactor.h"
+#include "reference/storedpoints.h"
 #include "session/preferences.h"
 
 #include <algorithm>
@@ -35,12 +36,16 @@ void ReactorExport::buildTable(const Vreactor& system, const Calculation& calcul
         return i < static_cast<int>(componentFlags.size()) && componentFlags[i];
     };
     const bool withObservation = observation.active && includeWeightedObservation;
+    std::vector<std::vector<double>> rates;
+    if (includeReactionRates) rates = storedReactionRates(system, calculation);
 
     if (includeColumnLabels) {
         std::string header;
         if (includeTime) header = "time";
         for (int i = 0; i < system.uniqueComponentCount(); ++i)
             if (selected(i)) field(header, separator, system.uniqueComponent(i).name);
+        for (size_t r = 0; r < rates.size(); ++r)
+            field(header, separator, "v" + std::to_string(r + 1));
         if (withObservation) field(header, separator, "weightedObservation");
         lines.add(header);
     }
@@ -55,6 +60,10 @@ void ReactorExport::buildTable(const Vreactor& system, const Calculation& calcul
             field(line, separator,
                   stored ? formatNumber(calculation.kinetics[i].values[j]) : std::string());
         }
+        for (const std::vector<double>& rate : rates)
+            field(line, separator,
+                  j < static_cast<int>(rate.size()) ? formatNumber(rate[static_cast<size_t>(j)])
+                                                    : std::string());
         if (withObservation)
             field(line, separator,
                   j < observation.values.count() ? formatNumber(observation.values[j])

@@ -78,6 +78,20 @@ TEST_F(ReactorExportTest, WeightedObservationOnlyWhileShown) {
     EXPECT_EQ(lines[1], "0\t1e+0"); // weights 1: A + B = 1
 }
 
+TEST_F(ReactorExportTest, RateColumnsFollowTheComponentsOnePerReaction) {
+    // A second reaction, inactive: its column is there, at 0.
+    addReaction(program.vReactor, {{1, 1, -1}, {0, 1, +1}}, 7, false);
+    program.calculation.calculate();
+    program.weightedObservation.active = true;
+    program.weightedObservation.compute();
+    table.includeReactionRates = true;
+    table.componentFlags = {false, true};
+    EXPECT_EQ(exported(),
+              (std::vector<std::string>{"time\tB\tv1\tv2\tweightedObservation",
+                                        "0\t0\t1e+0\t0\t1e+0", "1e-3\t1e-3\t9.99e-1\t0\t1e+0",
+                                        "2e-3\t1.999e-3\t9.98001e-1\t0\t1e+0"}));
+}
+
 TEST_F(ReactorExportTest, NoPointsGiveOnlyTheHeaderAndFailuresRestoreTheFormat) {
     program.reactor.timeResolution = -1; // the calculation refuses
     program.calculation.calculate();
