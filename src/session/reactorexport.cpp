@@ -45,7 +45,7 @@ void ReactorExport::buildTable(const Vreactor& system, const Calculation& calcul
         for (int i = 0; i < system.uniqueComponentCount(); ++i)
             if (selected(i)) field(header, separator, system.uniqueComponent(i).name);
         for (size_t r = 0; r < rates.size(); ++r)
-            field(header, separator, "v" + std::to_string(r + 1));
+            field(header, separator, std::string("v").append(std::to_string(r + 1)));
         if (withObservation) field(header, separator, "weightedObservation");
         lines.add(header);
     }
