@@ -18,6 +18,7 @@
 namespace {
 
 using Lines = std::vector<std::string>;
+const std::string rates = std::string("-") + TFexport::ratesItem;
 
 // A -> B with k = 1 over two steps of 0.001 (three stored points), a shortcut
 // of A in between and a component C at 0.5 whose curve is hidden.
@@ -74,7 +75,7 @@ protected:
 
 TEST_F(TFexportTest, EveryOpeningStartsFromTheVisibleCurves) {
     dialog.show();
-    EXPECT_EQ(items(), (Lines{"+Time Scale", "+A", "+B", "-C"}));
+    EXPECT_EQ(items(), (Lines{"+Time Scale", "+A", "+B", "-C", rates}));
     for (const int row : {0, 2, 3})
         toggle(row);
     EXPECT_FALSE(table.includeTime);
@@ -83,14 +84,14 @@ TEST_F(TFexportTest, EveryOpeningStartsFromTheVisibleCurves) {
     program.vReactor.components[0].monitor = false;
     program.weightedObservation.active = true;
     dialog.show();
-    EXPECT_EQ(items(), (Lines{"-Time Scale", "-A", "+B", "-C", "+weighted observation"}))
+    EXPECT_EQ(items(), (Lines{"-Time Scale", "-A", "+B", "-C", "+weighted observation", rates}))
         << "the time choice is kept, the components follow the plot";
     toggle(4);
     EXPECT_FALSE(table.includeWeightedObservation);
     dialog.hide();
     program.weightedObservation.active = false;
     dialog.show();
-    EXPECT_EQ(items().size(), 4u) << "the observation only while its curve is shown";
+    EXPECT_EQ(items().size(), 5u) << "the observation only while its curve is shown";
 }
 
 TEST_F(TFexportTest, LabelsAndIterationsFollowTheControls) {
@@ -140,6 +141,20 @@ TEST_F(TFexportTest, OnlyALeftClickOnThePaintedButtonExportsAndFailureKeepsTheDi
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(numberPrecision, 5);
     EXPECT_FALSE(alwaysScientific);
+}
+
+TEST_F(TFexportTest, RateColumnsWhenChecked) {
+    dialog.show();
+    toggle(0);
+    toggle(5);
+    EXPECT_TRUE(table.includeReactionRates);
+    chosen = folder.file("rates.dat");
+    clickAt(dialog.exportRect.center());
+    Text_ lines;
+    ASSERT_TRUE(readTextFile(chosen, lines));
+    EXPECT_EQ(Lines(lines.begin(), lines.end()),
+              (Lines{"A\tB\tv1", "1e+0\t0\t1e+0", "9.99e-1\t1e-3\t9.99e-1",
+                     "9.98001e-1\t1.999e-3\t9.98001e-1"}));
 }
 
 } // namespace
