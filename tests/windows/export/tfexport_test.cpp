@@ -146,7 +146,7 @@ TEST_F(TFexportTest, OnlyALeftClickOnThePaintedButtonExportsAndFailureKeepsTheDi
 TEST_F(TFexportTest, RateColumnsWhenChecked) {
     dialog.show();
     toggle(0);
-    toggle(5);
+    toggle(4);
     EXPECT_TRUE(table.includeReactionRates);
     chosen = folder.file("rates.dat");
     clickAt(dialog.exportRect.center());

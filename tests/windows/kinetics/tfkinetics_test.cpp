@@ -202,7 +202,8 @@ TEST_F(TFkineticsTest, ReferenceRatesAndYScalesFromTheOptionsMenu) {
 
     view.logY = true;
     item(menu, "", "ln c")->trigger();
-    EXPECT_EQ(std::tuple(view.yScale, view.logY), std::tuple(1, false)) << "a scale of a linear axis";
+    EXPECT_EQ(std::tuple(view.yScale, view.logY), std::tuple(1, false))
+        << "a scale of a linear axis";
     item(menu, "", "1/c")->trigger();
     EXPECT_EQ(view.yScale, KineticsView::inverseConcentration);
     item(menu, "", "1/c")->trigger();
