@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libxbyak-dev
+    libboost-dev
     xvfb xauth fonts-dejavu-core
     "$@"
 )

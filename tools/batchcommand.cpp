@@ -5,9 +5,12 @@
 #include "foundation/messagesink.h"
 #include "foundation/numberformat.h"
 #include "foundation/textstream.h"
+#include "foundation/tickclock.h"
 #include "foundation/windows1252.h"
 #include "model/equationsdocument.h"
 #include "model/equationslatex.h"
+#include "reference/referencesolution.h"
+#include "reference/storedpoints.h"
 #include "session/program.h"
 #include "session/reactorexport.h"
 
@@ -47,6 +50,8 @@ struct KineticsOptions {
     bool all = false;
     bool labels = true;
     bool extended = false;
+    bool rates = false;
+    bool reference = false;
 };
 
 std::optional<KineticsOptions> parseKinetics(const std::vector<std::string>& args) {
@@ -61,6 +66,10 @@ std::optional<KineticsOptions> parseKinetics(const std::vector<std::string>& arg
             options.labels = false;
         else if (a == "--extended")
             options.extended = true;
+        else if (a == "--rates")
+            options.rates = true;
+        else if (a == "--reference")
+            options.reference = true;
         else if (!a.empty() && a[0] != '-' && options.session.empty())
             options.session = a;
         else
@@ -84,16 +93,42 @@ bool openQuietly(Program& program, const std::string& file) {
 
 // Computes the opened session as the program would; false when the
 // calculation refused to run. The verdict goes to standard error.
-bool compute(Program& program, ErrorStreamSink& messages) {
+bool compute(Program& program, ErrorStreamSink& messages, bool verdict = true) {
     Calculation& calculation = program.calculation;
     const bool ran = calculation.prepare();
     if (ran)
         while (calculation.step()) {
         }
     calculation.finish();
-    messages.writePieces(calculation.message);
+    if (verdict || !ran) messages.writePieces(calculation.message);
     if (!ran) return false;
     if (program.weightedObservation.active) program.weightedObservation.compute();
+    return true;
+}
+
+// Replaces the stored Euler series by the reference solution at the same
+// times; its verdict goes to standard error. False when it failed.
+bool replaceByReference(Program& program, ErrorStreamSink& messages) {
+    const std::int64_t start = tickCount();
+    ReferenceSolution reference;
+    startReferenceAtStoredTimes(reference, program.vReactor, program.calculation);
+    if (!reference.run()) {
+        messages.writePieces("reference failed: " + reference.failure);
+        return false;
+    }
+    Calculation& calculation = program.calculation;
+    for (int k = 0; k < calculation.kinetics.count(); ++k) {
+        Kinetics& series = calculation.kinetics[k];
+        const std::vector<double>& values = reference.values[static_cast<size_t>(k)];
+        for (int i = 0; i < calculation.pointCount && i < series.values.count(); ++i)
+            series.values[i] = values[static_cast<size_t>(i)];
+    }
+    if (program.weightedObservation.active) program.weightedObservation.compute();
+    const std::int64_t elapsed = std::max<std::int64_t>(0, tickCount() - start);
+    messages.writePieces("reference;steps:" + formatInt(reference.steps) + ";calc time:" +
+                         (elapsed < 1000
+                              ? formatInt(elapsed) + " ms"
+                              : formatNumber(static_cast<double>(elapsed) / 1000) + " s"));
     return true;
 }
 
@@ -101,11 +136,13 @@ int kinetics(const KineticsOptions& options, std::ostream& out, ErrorStreamSink&
     Program program("");
     if (!openQuietly(program, options.session)) return batchFailed;
     if (options.extended) program.kineticsView.extendedDetail = true;
-    if (!compute(program, messages)) return batchRefused;
+    if (!compute(program, messages, !options.reference)) return batchRefused;
+    if (options.reference && !replaceByReference(program, messages)) return batchRefused;
     const Calculation& calculation = program.calculation;
 
     ReactorExport table;
     table.includeColumnLabels = options.labels;
+    table.includeReactionRates = options.rates;
     table.rebuildComponentFlags(program.vReactor);
     if (options.all) table.componentFlags.assign(table.componentFlags.size(), true);
 
@@ -230,11 +267,15 @@ int equations(const std::vector<std::string>& args, std::ostream& out) {
 std::string batchUsageText() {
     return "Usage:\n"
            "  velumbra-batch kinetics SESSION [-o FILE] [--all] [--no-labels] [--extended]\n"
+           "                          [--rates] [--reference]\n"
            "      Computes the session's kinetics and writes the table of time and\n"
            "      concentrations (tab-separated, 12 digits) to FILE or standard output.\n"
            "      --all        a column for every component, not only the shown ones\n"
            "      --no-labels  no header line\n"
            "      --extended   10001 points instead of 2001\n"
+           "      --rates      a column vN per reaction, its net rate, after the components\n"
+           "      --reference  the reference solution (adaptive stiff integrator) at the\n"
+           "                   same times instead of the Euler steps\n"
            "  velumbra-batch plot SESSION -o FILE.png [--size WxH]\n"
            "      Computes the session's kinetics and writes the kinetics plot as the\n"
            "      program shows it, WxH pixels (default 800x500, each side 100 to 4000),\n"
@@ -247,7 +288,8 @@ std::string batchUsageText() {
            "      a LaTeX align* fragment (needs amsmath).\n"
            "  velumbra-batch --help\n"
            "Exit status: 0 done, 1 session or output unusable, 2 usage error,\n"
-           "3 calculation refused (too many iterations or unusable settings).\n";
+           "3 calculation refused (too many iterations or unusable settings) or\n"
+           "the reference solution failed.\n";
 }
 
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -1,5 +1,6 @@
 #include "batchplot.h"
 
+#include "reference/referencecurves.h"
 #include "session/program.h"
 #include "windows/kinetics/kineticsplotrenderer.h"
 
@@ -41,6 +42,15 @@ bool writePlotImage(Program& program, const std::string& fileName, int width, in
     renderer.simulationTime = program.reactor.simulationTime;
     renderer.colourScheme = program.preferences.colorSchemeKinetics;
     renderer.largeLabels = program.preferences.kineticsLargeLabels;
+    // The reference solution, when the view shows it, whole: no editing waits.
+    ReferenceCurves reference;
+    if (program.kineticsView.referenceSolution && program.calculation.pointCount > 0) {
+        reference.start(program.vReactor, program.calculation);
+        while (reference.work(1000)) {
+        }
+        reference.conclude(program.vReactor, program.calculation, program.weightedObservation);
+        renderer.reference = &reference;
+    }
     QImage bitmap(width, height, QImage::Format_RGB32);
     renderer.renderPlot(bitmap, program.kineticsView);
     // Written beside the target and renamed over it: a failed write leaves

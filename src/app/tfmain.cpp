@@ -11,6 +11,7 @@
 #include "windows/animation/tfanimation.h"
 #include "windows/control/tfcontrol.h"
 #include "windows/equations/tfequations.h"
+#include "windows/kinetics/referencedriver.h"
 #include "windows/kinetics/tfkinetics.h"
 #include "windows/reactions/tfreactions.h"
 #include "windows/switches/tfreactionswitches.h"
@@ -68,7 +69,7 @@ TFmain::TFmain(Program& owner, QWidget* parent)
     program.registerReceivers(&*reactionReceiver, &*animationReceiver, &receiver);
     program.progress = &progressRunner;
     program.statusDisplay = [this](const std::string& status) {
-        controlWindow->showStatus(status);
+        controlWindow->showStatus(referenceDriver->calculationFinished(status));
     };
 }
 
@@ -113,6 +114,10 @@ void TFmain::createWindows() {
     kineticsWindow->preferencesDialogOpen = [this] { return preferencesDialogOpen; };
     kineticsWindow->animatedParameterLabel = [this] { return animationWindow->selectedLabel; };
     kineticsWindow->resize(kineticsInitialSize);
+    referenceDriver = new ReferenceDriver(program, this);
+    kineticsWindow->referenceCurves = &referenceDriver->curves;
+    referenceDriver->showStatus = [this](const std::string& s) { controlWindow->showStatus(s); };
+    referenceDriver->redrawPlot = [this] { refreshKinetics(); };
     kineticsSubWindow = addChildWindow(kineticsWindow, true);
 
     weightedObservationWindow =

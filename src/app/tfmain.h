@@ -28,6 +28,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QTimer;
+class ReferenceDriver;
 class TFanimation;
 class TFbuttons;
 class TFcontrol;
@@ -161,6 +162,8 @@ public:
     QMdiSubWindow* speedbarSubWindow;
     TFanimation* animationWindow;
     TFkinetics* kineticsWindow;
+    // The reference solution beside the kinetics curves.
+    ReferenceDriver* referenceDriver;
     QMdiSubWindow* kineticsSubWindow;
     TFwObs* weightedObservationWindow;
 

@@ -5,6 +5,7 @@
 #include "foundation/numberformat.h"
 #include "foundation/textstream.h"
 #include "model/vreactor.h"
+#include "reference/storedpoints.h"
 #include "session/preferences.h"
 
 #include <algorithm>
@@ -47,12 +48,16 @@ void ReactorExport::buildTable(const Vreactor& system, const Calculation& calcul
         return i < static_cast<int>(componentFlags.size()) && componentFlags[i];
     };
     const bool withObservation = observation.active && includeWeightedObservation;
+    std::vector<std::vector<double>> rates;
+    if (includeReactionRates) rates = storedReactionRates(system, calculation);
 
     if (includeColumnLabels) {
         Line header(separator);
         if (includeTime) header.field("time");
         for (int i = 0; i < system.uniqueComponentCount(); ++i)
             if (selected(i)) header.field(system.uniqueComponent(i).name);
+        for (size_t r = 0; r < rates.size(); ++r)
+            header.field(std::string("v").append(std::to_string(r + 1)));
         if (withObservation) header.field("weightedObservation");
         lines.add(header.text());
     }
@@ -66,6 +71,9 @@ void ReactorExport::buildTable(const Vreactor& system, const Calculation& calcul
             const bool stored = i < series && j < calculation.kinetics[i].values.count();
             line.field(stored ? formatNumber(calculation.kinetics[i].values[j]) : std::string());
         }
+        for (const std::vector<double>& rate : rates)
+            line.field(j < static_cast<int>(rate.size()) ? formatNumber(rate[static_cast<size_t>(j)])
+                                                         : std::string());
         if (withObservation)
             line.field(j < observation.values.count() ? formatNumber(observation.values[j])
                                                       : std::string());

@@ -66,7 +66,6 @@ TEST_F(ReactorExportTest, ColumnChoicesLeaveNoEmptyFields) {
     EXPECT_EQ(exported(), (std::vector<std::string>{"0\t0", "1e-3\t1e-3", "2e-3\t1.999e-3"}));
 }
 
-
 TEST_F(ReactorExportTest, AMissingSeriesShiftsNoColumn) {
     addComponent(program.vReactor, "D", 0);
     program.weightedObservation.active = true;
@@ -77,6 +76,20 @@ TEST_F(ReactorExportTest, AMissingSeriesShiftsNoColumn) {
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "D\tweightedObservation");
     EXPECT_EQ(lines[1], "\t1e+0");
+}
+
+TEST_F(ReactorExportTest, RateColumnsFollowTheComponentsOnePerReaction) {
+    // A second reaction, inactive: its column is there, at 0.
+    addReaction(program.vReactor, {{1, 1, -1}, {0, 1, +1}}, 7, false);
+    program.calculation.calculate();
+    program.weightedObservation.active = true;
+    program.weightedObservation.compute();
+    table.includeReactionRates = true;
+    table.componentFlags = {false, true};
+    EXPECT_EQ(exported(),
+              (std::vector<std::string>{"time\tB\tv1\tv2\tweightedObservation",
+                                        "0\t0\t1e+0\t0\t1e+0", "1e-3\t1e-3\t9.99e-1\t0\t1e+0",
+                                        "2e-3\t1.999e-3\t9.98001e-1\t0\t1e+0"}));
 }
 
 } // namespace

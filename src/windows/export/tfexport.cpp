@@ -115,6 +115,7 @@ void TFexport::refill() {
     if (program_.weightedObservation.active)
         addCheckItem(CBfunctionsToExport, QString::fromLatin1(observationItem),
                      table_.includeWeightedObservation);
+    addCheckItem(CBfunctionsToExport, QString::fromLatin1(ratesItem), table_.includeReactionRates);
     CBincludeColumnLabels->setChecked(table_.includeColumnLabels);
     iterationsChoice->button(stepItem(table_.iterationsStep))->setChecked(true);
 }
@@ -126,6 +127,7 @@ void TFexport::copyChecks() {
         table_.componentFlags[i] = checked(CBfunctionsToExport, i + 1);
     if (program_.weightedObservation.active)
         table_.includeWeightedObservation = checked(CBfunctionsToExport, components + 1);
+    table_.includeReactionRates = checked(CBfunctionsToExport, CBfunctionsToExport->count() - 1);
 }
 
 bool TFexport::exportKinetics() {

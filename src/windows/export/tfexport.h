@@ -25,6 +25,8 @@ public:
     static constexpr const char* failureMessage = "Failed to export kinetics.";
     static constexpr const char* timeItem = "Time Scale";
     static constexpr const char* observationItem = "weighted observation";
+    // The last list item: one column "vN" per reaction.
+    static constexpr const char* ratesItem = "reaction rates (v1, v2, ...)";
     static constexpr const char* exportCaption = "Export...";
     static constexpr int clientWidth = 465;
     static constexpr int clientHeight = 225;

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QLine>
+#include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
@@ -230,6 +231,32 @@ void FnDisplayer::curve(const Llist<double>& values, int count, bool markEnds) {
         painter_.drawEllipse(last, endMarkRadius, endMarkRadius);
     }
     usePen(colour);
+}
+
+void FnDisplayer::dashedCurve(const Llist<double>& values, int count) {
+    count = std::clamp(count, 0, values.count());
+    // Whole runs as polylines: the dash pattern would restart on every
+    // short segment of a line drawn piece by piece.
+    QPen pen(toQColor(penColour_), 1, Qt::DashLine);
+    painter_.save();
+    painter_.setPen(pen);
+    QPolygon run;
+    const auto flush = [&] {
+        if (run.size() > 1) painter_.drawPolyline(run);
+        run.clear();
+    };
+    for (int i = 0; i < count; ++i) {
+        const bool hasX = !xValues_ || i < xCount_;
+        const double xv = xValues_ ? (hasX ? (*xValues_)[i] : 0.0) : i;
+        if (!hasX || !pointShown(xv, values[i])) {
+            flush();
+            continue;
+        }
+        const QPoint p(xPixel(xv), yPixel(values[i]));
+        if (run.isEmpty() || run.last() != p) run.append(p);
+    }
+    flush();
+    painter_.restore();
 }
 
 void FnDisplayer::paintLabels() {

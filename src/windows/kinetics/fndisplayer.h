@@ -57,6 +57,9 @@ public:
     // colour, broken where a point cannot be shown. With markEnds, a disc at
     // the first point in half the colour and one at the last in full colour.
     void curve(const Llist<double>& values, int count, bool markEnds);
+    // The same line dashed, in the pen colour and without end marks; a
+    // reference drawn over a solid curve stays visible beside it.
+    void dashedCurve(const Llist<double>& values, int count);
     // Paints the collected labels and empties the list.
     void paintLabels();
 

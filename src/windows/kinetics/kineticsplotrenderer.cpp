@@ -3,10 +3,13 @@
 #include "engine/calculation.h"
 #include "engine/weightedobservation.h"
 #include "model/vreactor.h"
+#include "reference/referencecurves.h"
 #include "session/animation.h"
 #include "session/kineticsview.h"
 #include "windows/common/colour.h"
+#include "windows/common/windowlook.h"
 #include "windows/kinetics/animationindicator.h"
+#include "windows/kinetics/derivedplot.h"
 #include "windows/kinetics/fndisplayer.h"
 #include "windows/kinetics/kineticscolours.h"
 #include "windows/kinetics/kineticslook.h"
@@ -16,6 +19,17 @@
 #include <QPainter>
 
 #include <algorithm>
+
+namespace {
+
+Llist<double> toList(const std::vector<double>& values) {
+    Llist<double> list;
+    for (double v : values)
+        list.add(v);
+    return list;
+}
+
+} // namespace
 
 KineticsPlotRenderer::KineticsPlotRenderer(const Vreactor& reactionSystem,
                                            const Calculation& lastCalculation,
@@ -30,6 +44,8 @@ KineticsLegend KineticsPlotRenderer::renderPlot(QImage& bitmap, KineticsView& vi
         bitmap.fill(colours.background);
         return legend;
     }
+    if (!derived_ && (view.reactionRates || view.yScale != KineticsView::concentration))
+        return renderDerived(bitmap, view);
 
     KineticsRanges ranges;
     ranges.compute(view, system_, calculation_, observation_, simulationTime);
@@ -70,10 +86,50 @@ KineticsLegend KineticsPlotRenderer::renderPlot(QImage& bitmap, KineticsView& vi
             plot.setPenColour(fromQColor(observationColour));
             plot.curve(observation_.values, p, phasePlot);
         }
+        if (view.referenceSolution && reference && reference->ready && reference->points == p) {
+            for (int i = 0; i < n && i < static_cast<int>(reference->values.size()); ++i) {
+                const Vcomponent& c = system_.uniqueComponent(i);
+                if (!c.monitor || i == xc) continue;
+                plot.setPenColour(c.color);
+                plot.dashedCurve(toList(reference->values[static_cast<size_t>(i)]), p);
+            }
+            if (observation_.active && !reference->observation.empty()) {
+                plot.setPenColour(fromQColor(observationColour));
+                plot.dashedCurve(toList(reference->observation), p);
+            }
+        }
     }
     plot.paintLabels();
     paintIndicator(plot.canvas(), bitmap.width(), colours.text);
     legend.paint(plot.canvas(), bitmap.size(), system_, observation_.active, colours, largeLabels);
+    return legend;
+}
+
+KineticsLegend KineticsPlotRenderer::renderDerived(QImage& bitmap, KineticsView& view) const {
+    const DerivedPlot data(system_, calculation_, observation_, view, hiddenRates, reference);
+    KineticsPlotRenderer inner(data.system, data.calculation, data.observation);
+    inner.simulationTime = simulationTime;
+    inner.colourScheme = colourScheme;
+    inner.largeLabels = largeLabels;
+    inner.animation = animation;
+    inner.parameterLabel = parameterLabel;
+    inner.reference = &data.reference;
+    inner.derived_ = true;
+    KineticsLegend legend = inner.renderPlot(bitmap, view);
+    // The y axis says what it shows; the concentration plot has no caption.
+    const char* caption = view.reactionRates                             ? "rate"
+                          : view.yScale == KineticsView::lnConcentration ? "ln c"
+                                                                         : "1/c";
+    QPainter painter(&bitmap);
+    painter.setFont(uiFont(largeLabels ? legendLargeTextPixels : legendTextPixels));
+    painter.setPen(KineticsColours(colourScheme).text);
+    painter.drawText(QRect(0, 0, bitmap.width(), bitmap.height()), Qt::AlignHCenter | Qt::AlignTop,
+                     QString::fromLatin1(caption));
+    // Rate curves map back to reactions; their markers stand for those.
+    if (view.reactionRates) {
+        legend.xAxisMarkers.clear();
+        legend.rateReactions = data.reactionOf;
+    }
     return legend;
 }
 

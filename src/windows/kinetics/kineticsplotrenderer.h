@@ -5,9 +5,11 @@
 #include "windows/kinetics/kineticslegend.h"
 
 #include <string>
+#include <vector>
 
 class Animation;
 class Calculation;
+class ReferenceCurves;
 class KineticsView;
 class QColor;
 class QImage;
@@ -45,9 +47,18 @@ public:
     // While it animates a parameter, the indicator shows with this label.
     const Animation* animation = nullptr;
     std::string parameterLabel;
+    // Drawn dashed after the Euler curves while the view's "reference
+    // solution" is set and they belong to the calculation shown.
+    const ReferenceCurves* reference = nullptr;
+    // Per reaction: its rate curve is hidden while the view shows rates.
+    std::vector<bool> hiddenRates;
 
 private:
     void paintIndicator(QPainter& painter, int width, const QColor& text) const;
+    KineticsLegend renderDerived(QImage& bitmap, KineticsView& view) const;
+
+    // Set on the renderer that draws a derived plot's data as it is.
+    bool derived_ = false;
 
     const Vreactor& system_;
     const Calculation& calculation_;

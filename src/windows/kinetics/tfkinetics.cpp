@@ -67,6 +67,8 @@ void TFkinetics::renderPlot() {
     renderer.colourScheme = preferences_.colorSchemeKinetics;
     renderer.largeLabels = preferences_.kineticsLargeLabels;
     renderer.animation = &animation_;
+    renderer.reference = referenceCurves;
+    renderer.hiddenRates = hiddenRates;
     if (animatedParameterLabel) renderer.parameterLabel = animatedParameterLabel();
     if (plotBitmap_.size() != controls_.plot.size())
         plotBitmap_ = QImage(controls_.plot.size(), QImage::Format_RGB32);
@@ -148,6 +150,8 @@ void TFkinetics::toggleLog(bool xAxis) {
     logarithmic = !logarithmic;
     // A logarithmic axis needs a positive minimum; leaving it returns to the
     // zero the user had.
+    // ln c and 1/c are scales of a linear axis.
+    if (logarithmic && !xAxis) view_.yScale = KineticsView::concentration;
     if (logarithmic)
         minimumWasZero = minimum == 0;
     else if (minimumWasZero)
@@ -195,6 +199,15 @@ void TFkinetics::editBound(bool xAxis, bool maximum) {
 bool TFkinetics::legendClick(QPoint plotPoint) {
     const int n = system_.uniqueComponentCount();
     const int visibility = legend_.visibilityMarkerAt(plotPoint);
+    if (view_.reactionRates) {
+        if (visibility < 0 || visibility >= static_cast<int>(legend_.rateReactions.size()))
+            return false;
+        const auto reaction = static_cast<size_t>(legend_.rateReactions[visibility]);
+        if (hiddenRates.size() <= reaction) hiddenRates.resize(reaction + 1, false);
+        hiddenRates[reaction] = !hiddenRates[reaction];
+        refresh();
+        return true;
+    }
     if (visibility >= 0 && visibility < n) {
         Vcomponent& c = system_.uniqueComponent(visibility);
         c.monitor = !c.monitor;
@@ -255,8 +268,48 @@ void TFkinetics::fillOptionsMenu(QMenu& menu) {
     connect(detail, &QAction::triggered, this, [this] { toggleExtendedDetail(); });
     menu.addSeparator();
 
+    addPlotContentItems(menu);
+    menu.addSeparator();
+
     QAction* save = menu.addAction(QStringLiteral("Save Plot Image..."));
     connect(save, &QAction::triggered, this, [this] { savePlotImageAs(); });
+}
+
+// What the plot shows beside the Euler curves, and on which y scale.
+void TFkinetics::addPlotContentItems(QMenu& menu) {
+    QAction* reference = menu.addAction(QStringLiteral("Reference Solution"));
+    reference->setCheckable(true);
+    reference->setChecked(view_.referenceSolution);
+    connect(reference, &QAction::triggered, this, [this] {
+        view_.referenceSolution = !view_.referenceSolution;
+        // Computed with the kinetics, so the status box learns the deviation.
+        broadcast(parametersChanged);
+        record("Toggle reference solution");
+    });
+    QAction* rates = menu.addAction(QStringLiteral("Reaction Rates"));
+    rates->setCheckable(true);
+    rates->setChecked(view_.reactionRates);
+    connect(rates, &QAction::triggered, this, [this] {
+        view_.reactionRates = !view_.reactionRates;
+        refresh();
+        record("Toggle reaction rates");
+    });
+    for (const auto& [scale, title] :
+         {std::pair{KineticsView::lnConcentration, QStringLiteral("ln c")},
+          std::pair{KineticsView::inverseConcentration, QStringLiteral("1/c")}}) {
+        QAction* item = menu.addAction(title);
+        item->setCheckable(true);
+        item->setChecked(view_.yScale == scale);
+        connect(item, &QAction::triggered, this, [this, scale = scale] {
+            view_.yScale = view_.yScale == scale ? KineticsView::concentration : scale;
+            if (view_.yScale != KineticsView::concentration && view_.logY) {
+                view_.logY = false;
+                if (view_.minYWasZero) view_.minY = 0;
+            }
+            refresh();
+            record("Change y axis scale");
+        });
+    }
 }
 
 void TFkinetics::decadesChosen(const QAction* action) {

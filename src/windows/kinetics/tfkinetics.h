@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class Animation;
 class Calculation;
@@ -16,6 +17,7 @@ class KineticsView;
 class Preferences;
 class QAction;
 class QMenu;
+class ReferenceCurves;
 class Reactor;
 class UndoRecorder;
 class Vreactor;
@@ -84,6 +86,11 @@ public:
     // Where "Save Plot Image..." asks for the file name; a save dialog unless
     // replaced. An empty name cancels.
     std::function<QString()> chooseImageFile;
+    // The reference solution of the last calculation, drawn while the view
+    // asks for it; set by the owner, none when unset.
+    const ReferenceCurves* referenceCurves = nullptr;
+    // Per reaction: its rate curve is hidden (the window's own state).
+    std::vector<bool> hiddenRates;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -106,6 +113,7 @@ private:
     void setTimeStripes(int stripes);
     void toggleExtendedDetail();
     void savePlotImageAs();
+    void addPlotContentItems(QMenu& menu);
 
     Vreactor& system_;
     const Reactor& reactor_;

@@ -147,4 +147,26 @@ TEST_F(TFcontrolTest, TheStatusBoxShowsABoldHeadlineAndNameValueLines) {
     EXPECT_LT(second.back(), 66);
 }
 
+TEST_F(TFcontrolTest, TheStatusBoxGrowsALineForTheDeviationWhileTheReferenceIsShown) {
+    const QRect normal = control.statusRect;
+    EXPECT_EQ(normal.height(), 85);
+    program.kineticsView.referenceSolution = true;
+    const std::string five = "ok;dc/c max:0.01;iterations:10;calc time:1 ms;deviation 0.84%";
+    control.showStatus(five);
+    EXPECT_EQ(control.statusRect, normal.adjusted(0, 0, 0, 14));
+    EXPECT_EQ(control.status, five);
+    const QImage with = control.grab().toImage();
+    control.showStatus("ok;dc/c max:0.01;iterations:10;calc time:1 ms");
+    // The fifth line's row differs: its text is drawn inside the box.
+    const int row = control.statusRect.top() + 25 + 4 * 14 + 6;
+    bool differs = false;
+    const QImage without = control.grab().toImage();
+    for (int x = control.statusRect.left() + 10; x < control.statusRect.left() + 60; ++x)
+        differs |= with.pixelColor(x, row) != without.pixelColor(x, row);
+    EXPECT_TRUE(differs);
+    program.kineticsView.referenceSolution = false;
+    control.showStatus("ok");
+    EXPECT_EQ(control.statusRect, normal);
+}
+
 } // namespace

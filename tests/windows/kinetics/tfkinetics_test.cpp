@@ -85,3 +85,37 @@ TEST_F(TFkineticsTest, AHiddenWindowDrawsOnlyWhenShownAgain) {
     window.grab();
     EXPECT_EQ(window.legend().visibilityMarkers.count(), 3);
 }
+
+TEST_F(TFkineticsTest, ReferenceRatesAndYScalesFromTheOptionsMenu) {
+    addReaction(system, {{0, 1, -1}, {1, 1, 1}}, 2);
+    QMenu menu;
+    window.fillOptionsMenu(menu);
+    for (const char* text : {"Reference Solution", "Reaction Rates", "ln c", "1/c"})
+        EXPECT_FALSE(item(menu, "", text)->isChecked()) << text;
+    item(menu, "", "Reference Solution")->trigger();
+    EXPECT_TRUE(view.referenceSolution);
+    EXPECT_EQ(events.events, std::vector<int>{parametersChanged}) << "recomputed with the kinetics";
+
+    view.logY = true;
+    item(menu, "", "ln c")->trigger();
+    EXPECT_EQ(std::tuple(view.yScale, view.logY), std::tuple(1, false))
+        << "a scale of a linear axis";
+    item(menu, "", "1/c")->trigger();
+    EXPECT_EQ(view.yScale, KineticsView::inverseConcentration);
+    item(menu, "", "1/c")->trigger();
+    EXPECT_EQ(view.yScale, KineticsView::concentration);
+    item(menu, "", "ln c")->trigger();
+    click(KineticsControls::logY);
+    EXPECT_EQ(std::tuple(view.yScale, view.logY), std::tuple(0, true));
+
+    item(menu, "", "Reaction Rates")->trigger();
+    EXPECT_TRUE(view.reactionRates);
+    // The rate legend hides v1, not the component A in the same row.
+    clickMarker(window.legend().visibilityMarkers, 0);
+    EXPECT_EQ(window.hiddenRates, std::vector<bool>{true});
+    EXPECT_TRUE(system.uniqueComponent(0).monitor);
+    EXPECT_EQ(undo.labels,
+              (Labels{"Toggle reference solution", "Change y axis scale", "Change y axis scale",
+                      "Change y axis scale", "Change y axis scale", "Toggle log y axis",
+                      "Toggle reaction rates"}));
+}
