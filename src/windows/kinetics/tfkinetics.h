@@ -16,6 +16,9 @@ class KineticsView;
 class Preferences;
 class QAction;
 class QMenu;
+class QPaintDevice;
+class QPrinter;
+class KineticsPlotRenderer;
 class Reactor;
 class UndoRecorder;
 class Vreactor;
@@ -61,8 +64,13 @@ public:
 
     // The plot as shown, the size of the plot rectangle.
     const QImage& plotBitmap();
-    // Writes the plot as shown to a PNG file; false when it cannot be written.
+    // Writes the plot as shown to a file whose type its suffix gives: SVG or
+    // PDF as vectors, anything else as PNG; false when it cannot be written.
     bool savePlotImage(const QString& fileName);
+    // "Copy Plot": the plot as shown goes to the clipboard as an image.
+    void copyPlot();
+    // Prints the plot on the printer's page, at the printer's resolution.
+    void printPlot(QPrinter& printer);
 
     // Replaces the menu's items by those of the "Options" menu.
     void fillOptionsMenu(QMenu& menu);
@@ -83,6 +91,9 @@ public:
     // Where "Save Plot Image..." asks for the file name; a save dialog unless
     // replaced. An empty name cancels.
     std::function<QString()> chooseImageFile;
+    // Where "Print..." sets up the printer; the print dialog unless replaced.
+    // False cancels.
+    std::function<bool(QPrinter&)> setUpPrinter;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -93,6 +104,9 @@ private:
     void followSize();
     bool plotRedrawAllowed() const;
     void renderPlot();
+    KineticsPlotRenderer makeRenderer() const;
+    void paintPlot(QPaintDevice& device);
+    void printPlotAsked();
     void record(const std::string& label);
     void toggleAuto(bool xAxis);
     void toggleLog(bool xAxis);

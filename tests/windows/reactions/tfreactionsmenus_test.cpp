@@ -1,8 +1,13 @@
 #include "reactionwindowfixture.h"
 
+#include "windows/reactions/drawingpicture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
 TEST_F(ReactionEditTest, EachPlaceHasItsMenu) {
     const std::tuple<Poi, QStringList> cases[] = {
-        {{500, 400}, {"New Component"}},
+        {{500, 400}, {"New Component", "-", "Save Drawing...", "Copy Drawing"}},
         {{112, 112}, {"Create Shortcut", "Delete"}},
         {{142, 142}, {"Delete Shortcut"}},
         {{224, 112}, {"Forward", "Backward", "Reversible", "Inactive", "Arrow Geometry", "Delete"}},
@@ -87,4 +92,33 @@ TEST_F(ReactionEditTest, ParameterItemsActOnTheirValue) {
     EXPECT_FALSE(item(*menuAt(reaction().labelPos), "Animate Rate Constant")->isChecked());
     EXPECT_EQ(undo.labels, (Labels{"Toggle constant concentration", "Switch parameter animation",
                                    "Change reaction mode", "Switch parameter animation"}));
+}
+
+// The drawing as a picture of its objects with a margin: by the file type, or
+// on the clipboard; a file that cannot be written is reported.
+TEST_F(ReactionEditTest, DrawingItemsWriteThePicture) {
+    RecordingMessageSink messages;
+    const QRect area = drawingPictureArea(system);
+    EXPECT_TRUE(area.contains(QRect(100, 100, 240, 240)));
+    QString name;
+    window.chooseDrawingFile = [&] { return name; };
+    for (const char* type : {"png", "svg", "pdf"}) {
+        name = QString::fromStdString(dir.file(std::string("drawing.") + type));
+        trigger({500, 400}, "Save Drawing...");
+        const std::string bytes = readFileBytes(name.toStdString());
+        ASSERT_FALSE(bytes.empty()) << type;
+        if (type == std::string("png"))
+            EXPECT_EQ(QImage(name).size(), area.size());
+        else if (type == std::string("svg"))
+            EXPECT_NE(bytes.find("<path"), std::string::npos);
+        else
+            EXPECT_EQ(bytes.substr(0, 4), "%PDF");
+    }
+    trigger({500, 400}, "Copy Drawing");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), area.size());
+    EXPECT_TRUE(messages.messages.empty());
+    name = QString::fromStdString(dir.file("missing/drawing.svg"));
+    trigger({500, 400}, "Save Drawing...");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0], "Failed to save drawing: " + name.toStdString());
 }
