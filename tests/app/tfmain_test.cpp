@@ -155,7 +155,7 @@ TEST_F(TFmainTest, StartFileOpensInPlaceOfTheLastRun) {
     const std::string given = dir.path() + "/given.vsn";
     ASSERT_TRUE(program->saveSession(given));
     const std::string broken = dir.path() + "/broken.vsn";
-    ASSERT_TRUE(writeTextFile(broken, Text_{"not a session"}));
+    writeFileBytes(broken, "not a session");
 
     const struct {
         std::string file;

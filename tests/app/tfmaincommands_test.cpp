@@ -29,7 +29,7 @@ TEST_F(TFmainTest, SbmlModelsGoOutAndComeBack) {
     ASSERT_TRUE(std::filesystem::exists(model));
 
     const std::string broken = dir.path() + "/broken.xml";
-    ASSERT_TRUE(writeTextFile(broken, Text_{"<sbml>"}));
+    writeFileBytes(broken, "<sbml>");
     chosen = broken;
     choose(window->sessionMenu, "Import SBML...");
     ASSERT_EQ(messages.messages.size(), 1u);
