@@ -110,7 +110,9 @@ TEST_F(BatchTest, PlotAndDrawingAsVectorFiles) {
         ASSERT_EQ(r.status, 0) << command << ": " << r.err;
         const std::string bytes = readFileBytes(pdf);
         EXPECT_EQ(bytes.substr(0, 4), "%PDF") << command;
-        if (command == "plot") EXPECT_EQ(bytes.find("/Subtype /Image"), std::string::npos);
+        if (command == "plot") {
+            EXPECT_EQ(bytes.find("/Subtype /Image"), std::string::npos);
+        }
 
         const std::string png = dir.file(command + ".png");
         EXPECT_EQ(run(command + " " + quoted(preset) + " -o " + png).status, 0) << command;

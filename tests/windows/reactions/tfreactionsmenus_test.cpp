@@ -107,12 +107,13 @@ TEST_F(ReactionEditTest, DrawingItemsWriteThePicture) {
         trigger({500, 400}, "Save Drawing...");
         const std::string bytes = readFileBytes(name.toStdString());
         ASSERT_FALSE(bytes.empty()) << type;
-        if (type == std::string("png"))
+        if (type == std::string("png")) {
             EXPECT_EQ(QImage(name).size(), area.size());
-        else if (type == std::string("svg"))
+        } else if (type == std::string("svg")) {
             EXPECT_NE(bytes.find("<path"), std::string::npos);
-        else
+        } else {
             EXPECT_EQ(bytes.substr(0, 4), "%PDF");
+        }
     }
     trigger({500, 400}, "Copy Drawing");
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), area.size());
