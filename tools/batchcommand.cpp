@@ -2,6 +2,9 @@
 
 #include "batchplot.h"
 
+#include "exchange/sbmlexport.h"
+#include "exchange/sbmlimport.h"
+
 #include "foundation/messagesink.h"
 #include "foundation/numberformat.h"
 #include "foundation/textstream.h"
@@ -223,6 +226,61 @@ int plot(const PlotOptions& options, ErrorStreamSink& messages) {
 #endif
 }
 
+// "drawing SESSION -o FILE [--scheme default|mystery|openair]".
+int drawing(const std::vector<std::string>& args, ErrorStreamSink& messages) {
+    std::string session;
+    std::string output;
+    int scheme = Preferences::systemDefault;
+    const char* schemes[] = {"default", "mystery", "openair"};
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "-o" && i + 1 < args.size())
+            output = args[++i];
+        else if (args[i] == "--scheme" && i + 1 < args.size()) {
+            const std::string& name = args[++i];
+            scheme = -1;
+            for (int s = 0; s < 3; ++s)
+                if (name == schemes[s]) scheme = s;
+            if (scheme < 0) return batchUsage;
+        } else if (!args[i].empty() && args[i][0] != '-' && session.empty())
+            session = args[i];
+        else
+            return batchUsage;
+    }
+    if (session.empty() || output.empty()) return batchUsage;
+#ifdef VELUMBRA_BATCH_PLOT
+    Program program("");
+    if (!openQuietly(program, session)) return batchFailed;
+    if (writeDrawingImage(program, output, scheme)) return batchOk;
+    messages.writePieces("Failed to write the drawing.");
+    return batchFailed;
+#else
+    (void)scheme;
+    messages.writePieces("This velumbra-batch was built without plotting.");
+    return batchFailed;
+#endif
+}
+
+int exportSbmlCommand(const std::string& session, const std::string& output,
+                      ErrorStreamSink& messages) {
+    Program program("");
+    if (!openQuietly(program, session)) return batchFailed;
+    std::string error;
+    if (exportSbml(program.session, output, error)) return batchOk;
+    messages.writePieces(error);
+    return batchFailed;
+}
+
+// Nothing is written when the model is refused.
+int importSbmlCommand(const std::string& model, const std::string& output,
+                      ErrorStreamSink& messages) {
+    SbmlImport imported = importSbmlFile(model);
+    if (!imported.ok) {
+        messages.writePieces(imported.message);
+        return batchFailed;
+    }
+    return imported.session.save(output, numberPrecision) ? batchOk : batchFailed;
+}
+
 int resave(const std::string& session, const std::string& output) {
     Program program("");
     if (!openQuietly(program, session)) return batchFailed;
@@ -276,18 +334,28 @@ std::string batchUsageText() {
            "      --rates      a column vN per reaction, its net rate, after the components\n"
            "      --reference  the reference solution (adaptive stiff integrator) at the\n"
            "                   same times instead of the Euler steps\n"
-           "  velumbra-batch plot SESSION -o FILE.png [--size WxH]\n"
+           "  velumbra-batch plot SESSION -o FILE.png|.svg|.pdf [--size WxH]\n"
            "      Computes the session's kinetics and writes the kinetics plot as the\n"
            "      program shows it, WxH pixels (default 800x500, each side 100 to 4000),\n"
-           "      as a PNG file. Needs no display.\n"
+           "      as PNG, or as SVG or PDF vectors by the extension. Needs no display.\n"
+           "  velumbra-batch drawing SESSION -o FILE.png|.svg|.pdf\n"
+           "                [--scheme default|mystery|openair]\n"
+           "      Writes the reaction system drawing, sized to it with a margin.\n"
            "  velumbra-batch resave SESSION OUT\n"
            "      Opens SESSION and saves it as OUT, as \"Save As...\" does.\n"
+           "  velumbra-batch export-sbml SESSION OUT.xml\n"
+           "      Writes the session's reaction system as an SBML Level 3 Version 2 model\n"
+           "      with its drawing (Layout package) and Velumbra's own settings.\n"
+           "  velumbra-batch import-sbml MODEL.xml OUT.vsn\n"
+           "      Reads an SBML Level 2 or 3 model with mass action kinetic laws into a\n"
+           "      session; a model it cannot compute the same way is refused with the\n"
+           "      first unsupported element named, and nothing is written.\n"
            "  velumbra-batch equations SESSION [--text | --latex] [--no-scheme] [--no-grouping]\n"
            "      Prints the session's equations, one line each, tags included (UTF-8);\n"
            "      --text as plain text (as \"Copy Equations\" copies them), --latex as\n"
            "      a LaTeX align* fragment (needs amsmath).\n"
            "  velumbra-batch --help\n"
-           "Exit status: 0 done, 1 session or output unusable, 2 usage error,\n"
+           "Exit status: 0 done, 1 session, model or output unusable, 2 usage error,\n"
            "3 calculation refused (too many iterations or unusable settings) or\n"
            "the reference solution failed.\n";
 }
@@ -302,9 +370,16 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (auto options = parseKinetics(args)) return kinetics(*options, out, messages);
     } else if (!args.empty() && args[0] == "plot") {
         if (auto options = parsePlot(args)) return plot(*options, messages);
+    } else if (!args.empty() && args[0] == "drawing") {
+        const int status = drawing(args, messages);
+        if (status != batchUsage) return status;
     } else if (!args.empty() && args[0] == "equations") {
         const int status = equations(args, out);
         if (status != batchUsage) return status;
+    } else if (args.size() == 3 && args[0] == "export-sbml") {
+        return exportSbmlCommand(args[1], args[2], messages);
+    } else if (args.size() == 3 && args[0] == "import-sbml") {
+        return importSbmlCommand(args[1], args[2], messages);
     } else if (args.size() == 3 && args[0] == "resave") {
         return resave(args[1], args[2]);
     }

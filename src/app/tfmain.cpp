@@ -7,6 +7,7 @@
 #include "app/tfabout.h"
 #include "app/tfbuttons.h"
 #include "app/windowarrangement.h"
+#include "foundation/messagesink.h"
 #include "session/program.h"
 #include "windows/animation/tfanimation.h"
 #include "windows/control/tfcontrol.h"
@@ -25,6 +26,8 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
+
+#include <filesystem>
 
 namespace {
 
@@ -187,11 +190,22 @@ void TFmain::firstTick() {
     if (started_) return;
     startTimer->stop();
     started_ = true;
-    if (program.preferences.rememberLastRun)
+    if (openStartFile()) {
+    } else if (program.preferences.rememberLastRun)
         sessionCommands.openFile(std::string());
     else
         newSession();
     updateIdleLoop();
+}
+
+bool TFmain::openStartFile() {
+    if (startFile.empty()) return false;
+    std::error_code error;
+    if (std::filesystem::exists(startFile, error)) return sessionCommands.openFile(startFile);
+    // The session opens quietly when there is no file; a file named on the
+    // command line that is not there is worth the message.
+    showMessage("Failed to open session: " + startFile);
+    return false;
 }
 
 void TFmain::idleStep() {

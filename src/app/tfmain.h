@@ -58,13 +58,18 @@ public:
     explicit TFmain(Program& program, QWidget* parent = nullptr);
     ~TFmain() override;
 
-    // The first tick: the last run when it is to be remembered, else a new
-    // session; from then on the idle loop runs whenever it is needed.
+    // The first tick: the start file when one was given and it opens, else
+    // the last run when it is to be remembered, else a new session; from then
+    // on the idle loop runs whenever it is needed.
     void firstTick();
+    // The session named on the command line (a desktop's "open with"); a
+    // file that cannot be opened is reported and the start goes on without it.
+    std::string startFile;
     // One animation step when auto refresh is on and a parameter is
     // animated.
     void idleStep();
     bool idleLoopRunning() const;
+    bool openStartFile();
 
     void applyDefaultArrangement();
     // "Velumbra - " and the text (a file name or "new").
@@ -105,6 +110,15 @@ public:
     void showChildWindow(QMdiSubWindow* window);
     void showFloatingWindow(QWidget* window);
     void exportKinetics();
+    // "Export > SBML Model..." and "Session > Import SBML...". An import
+    // replaces the session after the save question; a refused model leaves
+    // everything as it was and shows why.
+    void exportSbmlModel();
+    void importSbmlModel();
+    // Where the SBML file is chosen (true: to write); file dialogs unless
+    // replaced. An empty name cancels.
+    std::function<std::string(bool save)> chooseSbmlFile;
+    std::string chosenSbmlFile(bool save);
     // A help document is handed to the viewer only when it exists; a missing
     // one, or a viewer that cannot be started, is reported.
     void openHelp(const QUrl& document);

@@ -74,6 +74,48 @@ TEST_F(TFmainTest, RememberedLastRunIsWrittenAtCloseAndOpenedAtStart) {
     EXPECT_EQ(lastLabel(), "[Open session]");
 }
 
+// "velumbra FILE.vsn": the named session comes in place of the last run; a
+// file that cannot be opened is reported and the start goes on as without it.
+TEST_F(TFmainTest, StartFileOpensInPlaceOfTheLastRun) {
+    program->preferences.rememberLastRun = true;
+    addComponent(program->vReactor, "Last", 1);
+    ASSERT_TRUE(program->saveSession(program->lastRunFile()));
+    program->vReactor.deleteAll();
+    addComponent(program->vReactor, "Given", 2);
+    const std::string given = dir.path() + "/given.vsn";
+    ASSERT_TRUE(program->saveSession(given));
+    const std::string broken = dir.path() + "/broken.vsn";
+    writeFileBytes(broken, "not a session");
+
+    const struct {
+        std::string file;
+        const char* expectedComponent;
+        bool reported;
+    } cases[] = {
+        {given, "Given", false},
+        {dir.path() + "/missing.vsn", "Last", true},
+        {broken, "Last", true},
+    };
+    for (const auto& c : cases) {
+        window.reset();
+        messages.messages.clear();
+        window = std::make_unique<TFmain>(*program);
+        window->startFile = c.file;
+        window->show();
+        window->firstTick();
+        ASSERT_EQ(program->vReactor.components.count(), 1) << c.file;
+        EXPECT_EQ(program->vReactor.components[0].name, c.expectedComponent) << c.file;
+        EXPECT_EQ(lastLabel(), "[Open session]") << c.file;
+        if (c.reported) {
+            ASSERT_EQ(messages.messages.size(), 1u) << c.file;
+            EXPECT_EQ(messages.messages[0], "Failed to open session: " + c.file);
+        } else {
+            EXPECT_TRUE(messages.messages.empty()) << c.file;
+            EXPECT_EQ(window->windowTitle().toStdString(), "Velumbra - " + given);
+        }
+    }
+}
+
 TEST_F(TFmainTest, ClosingAsksWhenSomethingWouldBeLost) {
     start();
     addComponent(program->vReactor, "A", 1);

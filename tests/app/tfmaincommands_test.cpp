@@ -13,6 +13,39 @@
 
 namespace {
 
+// The SBML items: an exported model imported again is the same system; a
+// refused one changes nothing and says why.
+TEST_F(TFmainTest, SbmlModelsGoOutAndComeBack) {
+    start();
+    buildSystem();
+    program->preferences.warningOnSessionDelete = false;
+    const std::string model = dir.path() + "/model.xml";
+    std::string chosen = model;
+    window->chooseSbmlFile = [&](bool) { return chosen; };
+    choose(window->exportMenu, "SBML Model...");
+    ASSERT_TRUE(std::filesystem::exists(model));
+
+    const std::string broken = dir.path() + "/broken.xml";
+    writeFileBytes(broken, "<sbml>");
+    chosen = broken;
+    choose(window->sessionMenu, "Import SBML...");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].rfind("Cannot import SBML: invalid XML", 0), 0u);
+    EXPECT_EQ(program->vReactor.components.count(), 2);
+
+    const Vreactor before = program->vReactor;
+    program->vReactor.deleteAll();
+    chosen = model;
+    choose(window->sessionMenu, "Import SBML...");
+    ASSERT_EQ(program->vReactor.components.count(), 2);
+    EXPECT_EQ(program->vReactor.components[1].name, "B");
+    EXPECT_EQ(program->vReactor.reactions[0].switches.count(), 1);
+    EXPECT_EQ(program->vReactor.reactions[0].rateConstant, before.reactions[0].rateConstant);
+    EXPECT_EQ(lastLabel(), "[Import SBML]");
+    EXPECT_TRUE(program->session.modified);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Velumbra - new");
+}
+
 TEST_F(TFmainTest, ExportOpensWithTheMonitoredComponents) {
     start();
     buildSystem();

@@ -51,7 +51,7 @@ double fractionalPart(double v) {
 
 } // namespace
 
-FnDisplayer::FnDisplayer(QImage& bitmap)
+FnDisplayer::FnDisplayer(QPaintDevice& bitmap)
     : bitmap_(bitmap), painter_(&bitmap), w1_(std::max(0, bitmap.width() - 1)),
       h1_(std::max(0, bitmap.height() - 1)) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -75,7 +75,7 @@ void FnDisplayer::setLabelColour(int colour) {
 }
 
 void FnDisplayer::fill() {
-    painter_.fillRect(bitmap_.rect(), toQColor(penColour_));
+    painter_.fillRect(QRect(0, 0, bitmap_.width(), bitmap_.height()), toQColor(penColour_));
 }
 
 void FnDisplayer::setAxes(double minX, double maxX, double minY, double maxY, bool logX, bool logY,

@@ -36,12 +36,13 @@ KineticsPlotRenderer::KineticsPlotRenderer(const Vreactor& reactionSystem,
                                            const WeightedObservation& weightedObservation)
     : system_(reactionSystem), calculation_(lastCalculation), observation_(weightedObservation) {}
 
-KineticsLegend KineticsPlotRenderer::renderPlot(QImage& bitmap, KineticsView& view) const {
+KineticsLegend KineticsPlotRenderer::renderPlot(QPaintDevice& bitmap, KineticsView& view) const {
     KineticsLegend legend;
-    if (bitmap.isNull()) return legend;
+    const QSize size(bitmap.width(), bitmap.height());
+    if (size.isEmpty()) return legend;
     const KineticsColours colours(colourScheme);
     if (!view.autoRefresh || calculation_.isBusy()) {
-        bitmap.fill(colours.background);
+        QPainter(&bitmap).fillRect(QRect(QPoint(0, 0), size), colours.background);
         return legend;
     }
     if (!derived_ && (view.reactionRates || view.yScale != KineticsView::concentration))
@@ -100,8 +101,8 @@ KineticsLegend KineticsPlotRenderer::renderPlot(QImage& bitmap, KineticsView& vi
         }
     }
     plot.paintLabels();
-    paintIndicator(plot.canvas(), bitmap.width(), colours.text);
-    legend.paint(plot.canvas(), bitmap.size(), system_, observation_.active, colours, largeLabels);
+    paintIndicator(plot.canvas(), size.width(), colours.text);
+    legend.paint(plot.canvas(), size, system_, observation_.active, colours, largeLabels);
     return legend;
 }
 

@@ -13,6 +13,7 @@ class ReferenceCurves;
 class KineticsView;
 class QColor;
 class QImage;
+class QPaintDevice;
 class QPainter;
 class Vreactor;
 class WeightedObservation;
@@ -30,8 +31,9 @@ public:
     // not running: the curves of the stored kinetics on the ranges of the
     // view, whose automatic bounds are written back into it; otherwise only the
     // background. Returns the legend with its click rectangles (none when
-    // only the background was drawn).
-    KineticsLegend renderPlot(QImage& bitmap, KineticsView& view) const;
+    // only the background was drawn). The device may be a vector one (SVG,
+    // PDF): the curves then stay paths and the texts texts.
+    KineticsLegend renderPlot(QPaintDevice& bitmap, KineticsView& view) const;
 
     // Draws a whole client area of the window, the size of `client`: the
     // controls with the view's values and the plot in its rectangle. Returns

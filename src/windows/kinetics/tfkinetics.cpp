@@ -9,17 +9,25 @@
 #include "session/preferences.h"
 #include "session/undorecorder.h"
 #include "windows/common/cp1252.h"
+#include "windows/common/picturefile.h"
 #include "windows/common/windowframe.h"
 #include "windows/kinetics/kineticsplotrenderer.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPicture>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
 
 TFkinetics::TFkinetics(Vreactor& reactionSystem, const Reactor& reactor,
                        const Calculation& calculation, const WeightedObservation& observation,
@@ -61,7 +69,7 @@ void TFkinetics::refresh() {
     update();
 }
 
-void TFkinetics::renderPlot() {
+KineticsPlotRenderer TFkinetics::makeRenderer() const {
     KineticsPlotRenderer renderer(system_, calculation_, observation_);
     renderer.simulationTime = reactor_.simulationTime;
     renderer.colourScheme = preferences_.colorSchemeKinetics;
@@ -70,10 +78,18 @@ void TFkinetics::renderPlot() {
     renderer.reference = referenceCurves;
     renderer.hiddenRates = hiddenRates;
     if (animatedParameterLabel) renderer.parameterLabel = animatedParameterLabel();
+    return renderer;
+}
+
+void TFkinetics::renderPlot() {
     if (plotBitmap_.size() != controls_.plot.size())
         plotBitmap_ = QImage(controls_.plot.size(), QImage::Format_RGB32);
-    legend_ = renderer.renderPlot(plotBitmap_, view_);
+    legend_ = makeRenderer().renderPlot(plotBitmap_, view_);
     plotDirty_ = false;
+}
+
+void TFkinetics::paintPlot(QPaintDevice& device) {
+    makeRenderer().renderPlot(device, view_);
 }
 
 const QImage& TFkinetics::plotBitmap() {
@@ -83,7 +99,46 @@ const QImage& TFkinetics::plotBitmap() {
 }
 
 bool TFkinetics::savePlotImage(const QString& fileName) {
-    return plotBitmap().save(fileName, "PNG");
+    if (pictureFormatOf(fileName) == PictureFormat::png) return plotBitmap().save(fileName, "PNG");
+    followSize();
+    return writePicture(
+        fileName, controls_.plot.size(), [this](QPaintDevice& device) { paintPlot(device); },
+        QString::fromLatin1(caption));
+}
+
+void TFkinetics::copyPlot() {
+    QGuiApplication::clipboard()->setImage(plotBitmap());
+}
+
+void TFkinetics::printPlot(QPrinter& printer) {
+    followSize();
+    // Recorded as drawing commands and played onto the page scaled to fit, so
+    // lines and text come out at the printer's resolution.
+    QPicture picture;
+    picture.setBoundingRect(QRect(QPoint(0, 0), controls_.plot.size()));
+    paintPlot(picture);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        showMessage("Failed to print the plot.");
+        return;
+    }
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSizeF plot(controls_.plot.size());
+    const double scale = std::min(page.width() / plot.width(), page.height() / plot.height());
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, picture);
+}
+
+void TFkinetics::printPlotAsked() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromLatin1(caption));
+    if (setUpPrinter) {
+        if (!setUpPrinter(printer)) return;
+    } else {
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+    }
+    printPlot(printer);
 }
 
 void TFkinetics::paintEvent(QPaintEvent*) {
@@ -273,6 +328,10 @@ void TFkinetics::fillOptionsMenu(QMenu& menu) {
 
     QAction* save = menu.addAction(QStringLiteral("Save Plot Image..."));
     connect(save, &QAction::triggered, this, [this] { savePlotImageAs(); });
+    QAction* copy = menu.addAction(QStringLiteral("Copy Plot"));
+    connect(copy, &QAction::triggered, this, [this] { copyPlot(); });
+    QAction* print = menu.addAction(QStringLiteral("Print..."));
+    connect(print, &QAction::triggered, this, [this] { printPlotAsked(); });
 }
 
 // What the plot shows beside the Euler curves, and on which y scale.
@@ -332,11 +391,10 @@ void TFkinetics::toggleExtendedDetail() {
 }
 
 void TFkinetics::savePlotImageAs() {
-    QString fileName =
-        chooseImageFile
-            ? chooseImageFile()
-            : QFileDialog::getSaveFileName(this, QStringLiteral("Save Plot Image"), QString(),
-                                           QStringLiteral("PNG Image (*.png)"));
+    QString fileName = chooseImageFile
+                           ? chooseImageFile()
+                           : QFileDialog::getSaveFileName(this, QStringLiteral("Save Plot Image"),
+                                                          QString(), pictureFileFilter());
     if (fileName.isEmpty()) return;
     if (QFileInfo(fileName).suffix().isEmpty()) fileName += QStringLiteral(".png");
     if (!savePlotImage(fileName)) showMessage("Failed to save plot image: " + toCp1252(fileName));

@@ -18,6 +18,9 @@ class Preferences;
 class QAction;
 class QMenu;
 class ReferenceCurves;
+class QPaintDevice;
+class QPrinter;
+class KineticsPlotRenderer;
 class Reactor;
 class UndoRecorder;
 class Vreactor;
@@ -64,8 +67,13 @@ public:
 
     // The plot as shown, the size of the plot rectangle.
     const QImage& plotBitmap();
-    // Writes the plot as shown to a PNG file; false when it cannot be written.
+    // Writes the plot as shown to a file whose type its suffix gives: SVG or
+    // PDF as vectors, anything else as PNG; false when it cannot be written.
     bool savePlotImage(const QString& fileName);
+    // "Copy Plot": the plot as shown goes to the clipboard as an image.
+    void copyPlot();
+    // Prints the plot on the printer's page, at the printer's resolution.
+    void printPlot(QPrinter& printer);
 
     // Replaces the menu's items by those of the "Options" menu.
     void fillOptionsMenu(QMenu& menu);
@@ -91,6 +99,9 @@ public:
     const ReferenceCurves* referenceCurves = nullptr;
     // Per reaction: its rate curve is hidden (the window's own state).
     std::vector<bool> hiddenRates;
+    // Where "Print..." sets up the printer; the print dialog unless replaced.
+    // False cancels.
+    std::function<bool(QPrinter&)> setUpPrinter;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -101,6 +112,9 @@ private:
     void followSize();
     bool plotRedrawAllowed() const;
     void renderPlot();
+    KineticsPlotRenderer makeRenderer() const;
+    void paintPlot(QPaintDevice& device);
+    void printPlotAsked();
     void record(const std::string& label);
     void toggleAuto(bool xAxis);
     void toggleLog(bool xAxis);

@@ -9,7 +9,10 @@
 #include "windows/kinetics/plotdata.h"
 #include "windows/windowtest.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPrinter>
 
 namespace {
 
@@ -118,4 +121,44 @@ TEST_F(TFkineticsTest, ReferenceRatesAndYScalesFromTheOptionsMenu) {
               (Labels{"Toggle reference solution", "Change y axis scale", "Change y axis scale",
                       "Change y axis scale", "Change y axis scale", "Toggle log y axis",
                       "Toggle reaction rates"}));
+}
+
+// The picture by the file type: PNG as shown, vectors with paths and texts,
+// a PDF without images; on the clipboard and on a printer.
+TEST_F(TFkineticsTest, SavePlotImageCopyAndPrint) {
+    QMenu menu;
+    window.fillOptionsMenu(menu);
+    RecordingMessageSink messages;
+    QString name = QString::fromStdString(folder.file("plot"));
+    window.chooseImageFile = [&] { return name; };
+    item(menu, "", "Save Plot Image...")->trigger();
+    EXPECT_EQ(QImage(name + ".png").convertToFormat(QImage::Format_RGB32), window.plotBitmap());
+    // Vectors by the file type: paths and texts, a PDF without images.
+    name = QString::fromStdString(folder.file("plot.svg"));
+    item(menu, "", "Save Plot Image...")->trigger();
+    const std::string svg = readFileBytes(name.toStdString());
+    EXPECT_NE(svg.find("<path"), std::string::npos);
+    EXPECT_NE(svg.find("<text"), std::string::npos);
+    name = QString::fromStdString(folder.file("plot.pdf"));
+    item(menu, "", "Save Plot Image...")->trigger();
+    const std::string pdf = readFileBytes(name.toStdString());
+    EXPECT_EQ(pdf.substr(0, 4), "%PDF");
+    EXPECT_EQ(pdf.find("/Subtype /Image"), std::string::npos);
+    item(menu, "", "Copy Plot")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              window.plotBitmap());
+    // Printed into a PDF file in place of a printer.
+    const std::string printed = folder.file("printed.pdf");
+    window.setUpPrinter = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(printed));
+        return true;
+    };
+    item(menu, "", "Print...")->trigger();
+    EXPECT_EQ(readFileBytes(printed).substr(0, 4), "%PDF");
+    name = QString::fromStdString(folder.file("missing/plot.png"));
+    item(menu, "", "Save Plot Image...")->trigger();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].rfind("Failed to save plot image: ", 0), 0u);
+    EXPECT_TRUE(undo.labels.empty());
 }
