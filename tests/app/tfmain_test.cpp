@@ -12,6 +12,7 @@
 #include "windows/whenmodal.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>

@@ -57,7 +57,7 @@ TEST_F(TFmainTest, ExportOpensWithTheMonitoredComponents) {
         d.reject();
     });
     choose(window->exportMenu, "Export Reaction Kinetics...");
-    EXPECT_EQ(exported, (QStringList{"Time Scale", "A", "B"}));
+    EXPECT_EQ(exported, (QStringList{"Time Scale", "A", "B", TFexport::ratesItem}));
     EXPECT_EQ(window->exportTable.componentFlags, (std::vector<bool>{true, false}))
         << "the settings live on in the main window";
 }

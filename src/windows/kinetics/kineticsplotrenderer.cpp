@@ -106,7 +106,7 @@ KineticsLegend KineticsPlotRenderer::renderPlot(QPaintDevice& bitmap, KineticsVi
     return legend;
 }
 
-KineticsLegend KineticsPlotRenderer::renderDerived(QImage& bitmap, KineticsView& view) const {
+KineticsLegend KineticsPlotRenderer::renderDerived(QPaintDevice& bitmap, KineticsView& view) const {
     const DerivedPlot data(system_, calculation_, observation_, view, hiddenRates, reference);
     KineticsPlotRenderer inner(data.system, data.calculation, data.observation);
     inner.simulationTime = simulationTime;

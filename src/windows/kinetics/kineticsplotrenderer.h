@@ -57,7 +57,7 @@ public:
 
 private:
     void paintIndicator(QPainter& painter, int width, const QColor& text) const;
-    KineticsLegend renderDerived(QImage& bitmap, KineticsView& view) const;
+    KineticsLegend renderDerived(QPaintDevice& bitmap, KineticsView& view) const;
 
     // Set on the renderer that draws a derived plot's data as it is.
     bool derived_ = false;

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPrinter>
 
 namespace {
@@ -38,6 +39,18 @@ protected:
         QCoreApplication::sendEvent(&window, &press);
     }
     void click(KineticsControls::Control c) { click(window.controls().rect(c).center()); }
+    void clickMarker(const Llist<QRect>& markers, int i) {
+        click(markers[i].center() + window.controls().plot.topLeft());
+    }
+    QAction* item(QMenu& menu, const QString& submenu, const QString& text) {
+        for (QAction* a : menu.actions()) {
+            if (submenu.isEmpty() && a->text() == text) return a;
+            if (a->menu() && a->menu()->title() == submenu)
+                for (QAction* b : a->menu()->actions())
+                    if (b->text() == text) return b;
+        }
+        return nullptr;
+    }
     // Replaces the value dialog: types `typed` and ends with `outcome`.
     void answerBounds(double typed, int outcome) {
         window.askBound = [=](const std::string&, double* value,
