@@ -1,18 +1,23 @@
 // The kinetics engine against the best that can be done for one system: for
-// each of three systems, the reactor's step (alone and inside a whole default
-// recalculation) and a hand-written loop of the identical recurrence with its
-// coefficients as compile-time constants. The program first checks that both
-// produce the same bits, then prints steps per second and the ratio.
+// each of three systems, the reactor's step as machine code and its own step
+// (alone and inside a whole default recalculation) and a hand-written loop of
+// the identical recurrence with its coefficients as compile-time constants.
+// The program first checks that all produce the same bits, then prints steps
+// per second, the ratios and the time to compile each system's step; then the
+// same for the heaviest preset and for a system at the limits of the model.
 #include "engine/calculation.h"
 #include "engine/calculationenvironment.h"
 #include "engine/reactor.h"
+#include "jit/compiledstep.h"
 #include "model/vreactor.h"
+#include "session/reactorsession.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cstdio>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -155,6 +160,26 @@ HandState handMichaelisMenten() {
     });
 }
 
+// 100 components and 100 reversible reactions, each of two to four entries
+// of orders 1 and 2: the largest system the model allows, for the compile time.
+Vreactor largestSystem() {
+    Vreactor v;
+    std::mt19937 random(7);
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    for (int i = 0; i < 100; ++i)
+        component(v, std::to_string(i), 0.01 * (1 + pick(100)));
+    for (int i = 0; i < 100; ++i) {
+        std::vector<std::array<int, 3>> entries;
+        for (int e = 2 + pick(3); e > 0; --e)
+            entries.push_back({pick(100), 1 + pick(2), e % 2 == 0 ? -1 : 1});
+        reaction(v, entries, 0.1, true, 0.05);
+    }
+    return v;
+}
+
+// The heaviest preset, as the program opens it.
+const char* const oregonatorPreset = VELUMBRA_PRESETS "/14 Oregonator oscillating reaction.vsn";
+
 struct System {
     const char* name;
     Vreactor (*build)();
@@ -175,17 +200,29 @@ struct QuietEnvironment : CalculationEnvironment {
     ProgressRunner* progressRunner() override { return nullptr; }
 };
 
-bool sameAsHandWritten(const System& system) {
+bool sameAsHandWritten(const System& system, bool compiled) {
     Vreactor v = system.build();
     Reactor r(&v);
+    r.compiledStepAllowed = compiled;
     r.init();
-    const bool ok = r.advanceSteps(runSteps);
+    const bool ok = r.advanceSteps(runSteps) && r.compiledStepInUse() == compiled;
     const HandState hand = system.hand();
     const bool same = ok && hand.steps == runSteps && r.concentrations == hand.c &&
                       r.maxRelativeChange == hand.maxRelativeChange;
-    std::printf("%-16s reactor and hand-written loop after %d steps: %s\n", system.name, runSteps,
-                same ? "identical" : "DIFFERENT");
+    std::printf("%-16s reactor (%s) and hand-written loop after %d steps: %s\n", system.name,
+                compiled ? "machine code" : "own step", runSteps, same ? "identical" : "DIFFERENT");
     return same;
+}
+
+// The reactor's terms as the code generator takes them.
+std::vector<CompiledStep::Term> termsOf(const Reactor& r) {
+    std::vector<CompiledStep::Term> terms;
+    for (const ReactorReaction& term : r.reactions)
+        terms.push_back({term.rateFactor, term.factors.data(),
+                         static_cast<int>(term.factors.size()), term.targets.data(),
+                         term.coefficients.data(), static_cast<int>(term.targets.size()),
+                         !term.switchTimes.empty()});
+    return terms;
 }
 
 // ---- Benchmarks; one item is one Euler step.
@@ -198,16 +235,78 @@ void BM_HandWritten(benchmark::State& state) {
     state.SetLabel(system.name);
 }
 
+// The steps without the compilation: each round starts again from the
+// initial state that one init made.
+void stepsAlone(benchmark::State& state, Reactor& r) {
+    r.init();
+    const std::vector<double> initial = r.concentrations;
+    for (auto _ : state) {
+        r.concentrations = initial;
+        r.stepCount = 0;
+        r.accuracyCheckCounter = 0;
+        r.maxRelativeChange = 0;
+        benchmark::DoNotOptimize(r.advanceSteps(runSteps));
+    }
+}
+
 void BM_ReactorSteps(benchmark::State& state) {
     const System& system = systems[static_cast<size_t>(state.range(0))];
     Vreactor v = system.build();
     Reactor r(&v);
-    for (auto _ : state) {
-        r.init();
-        benchmark::DoNotOptimize(r.advanceSteps(runSteps));
-    }
+    r.compiledStepAllowed = false;
+    stepsAlone(state, r);
     state.SetItemsProcessed(state.iterations() * runSteps);
     state.SetLabel(system.name);
+}
+
+void BM_CompiledSteps(benchmark::State& state) {
+    const System& system = systems[static_cast<size_t>(state.range(0))];
+    Vreactor v = system.build();
+    Reactor r(&v);
+    stepsAlone(state, r);
+    state.SetItemsProcessed(state.iterations() * runSteps);
+    state.SetLabel(system.name);
+}
+
+// The generation of the machine code alone, from the reactor's terms.
+void compileTime(benchmark::State& state, Vreactor v) {
+    Reactor r(&v);
+    r.compiledStepAllowed = false;
+    r.init();
+    const std::vector<CompiledStep::Term> terms = termsOf(r);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CompiledStep::compile(r.componentCount, terms));
+}
+
+void BM_StepCompilation(benchmark::State& state) {
+    const System& system = systems[static_cast<size_t>(state.range(0))];
+    compileTime(state, system.build());
+    state.SetLabel(system.name);
+}
+
+void BM_StepCompilationLargest(benchmark::State& state) {
+    compileTime(state, largestSystem());
+}
+
+// A whole default recalculation of the Oregonator preset (750000 steps).
+void BM_OregonatorRecalculation(benchmark::State& state) {
+    ReactorSession session;
+    if (!session.open(oregonatorPreset)) {
+        state.SkipWithError("cannot open the Oregonator preset");
+        return;
+    }
+    Reactor r(&session.vReactor);
+    r.timeResolution = session.reactor.timeResolution;
+    r.simulationTime = session.reactor.simulationTime;
+    r.compiledStepAllowed = state.range(0) != 0;
+    QuietEnvironment environment;
+    Calculation calculation(session.vReactor, r, environment);
+    for (auto _ : state) {
+        calculation.calculate();
+        benchmark::DoNotOptimize(calculation.pointCount);
+    }
+    state.SetItemsProcessed(state.iterations() * r.stepCount);
+    state.SetLabel(state.range(0) != 0 ? "machine code" : "own step");
 }
 
 // A whole recalculation at the default settings: 10000 steps, 2001 points.
@@ -227,6 +326,10 @@ void BM_Recalculation(benchmark::State& state) {
 
 BENCHMARK(BM_HandWritten)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReactorSteps)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CompiledSteps)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StepCompilation)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StepCompilationLargest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OregonatorRecalculation)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Recalculation)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 // Keeps the console output and collects the figures for the summary.
@@ -237,34 +340,49 @@ public:
         for (const Run& run : runs) {
             if (run.run_type != Run::RT_Iteration) continue;
             const auto rate = run.counters.find("items_per_second");
-            if (rate == run.counters.end()) continue;
             const std::string name = run.benchmark_name();
-            figures[name] = {rate->second.value, run.GetAdjustedCPUTime()};
+            figures[name] = {rate == run.counters.end() ? 0 : rate->second.value,
+                             run.GetAdjustedCPUTime()};
         }
     }
 
     void printSummary() const {
-        std::printf("\n%-16s %14s %14s %14s %8s %8s %16s\n", "system", "hand Msteps/s",
-                    "step Msteps/s", "recalc Msteps/s", "step/", "recalc/", "recalculation");
+        std::printf("\n%-16s %9s %9s %9s %9s %9s %10s %10s\n", "system", "hand", "own step",
+                    "compiled", "own/hand", "comp/hand", "recalc us", "compile us");
+        std::printf("%-16s %9s %9s %9s\n", "", "Msteps/s", "Msteps/s", "Msteps/s");
         for (size_t i = 0; i < systems.size(); ++i) {
             const std::string arg = std::string("/").append(std::to_string(i));
-            const auto hand = figures.find("BM_HandWritten" + arg);
-            const auto steps = figures.find("BM_ReactorSteps" + arg);
-            const auto recalc = figures.find("BM_Recalculation" + arg);
-            if (hand == figures.end() || steps == figures.end() || recalc == figures.end())
-                continue;
-            std::printf("%-16s %14.1f %14.1f %14.1f %8.2f %8.2f %13.1f us\n", systems[i].name,
-                        hand->second.rate / 1e6, steps->second.rate / 1e6,
-                        recalc->second.rate / 1e6, steps->second.rate / hand->second.rate,
-                        recalc->second.rate / hand->second.rate, recalc->second.time);
+            const Figure* hand = find("BM_HandWritten" + arg);
+            const Figure* own = find("BM_ReactorSteps" + arg);
+            const Figure* compiled = find("BM_CompiledSteps" + arg);
+            const Figure* recalc = find("BM_Recalculation" + arg);
+            const Figure* compile = find("BM_StepCompilation" + arg);
+            if (!hand || !own || !compiled || !recalc || !compile) continue;
+            std::printf("%-16s %9.1f %9.1f %9.1f %9.2f %9.2f %10.1f %10.2f\n", systems[i].name,
+                        hand->rate / 1e6, own->rate / 1e6, compiled->rate / 1e6,
+                        own->rate / hand->rate, compiled->rate / hand->rate, recalc->time,
+                        compile->time);
         }
+        if (const Figure* biggest = find("BM_StepCompilationLargest"))
+            std::printf("compiling the step of 100 components, 100 reversible reactions: %.1f us\n",
+                        biggest->time);
+        const Figure* own = find("BM_OregonatorRecalculation/0");
+        const Figure* compiled = find("BM_OregonatorRecalculation/1");
+        if (own && compiled)
+            std::printf("Oregonator preset, whole recalculation: own step %.2f ms, machine code "
+                        "%.2f ms, %.2f times faster\n",
+                        own->time, compiled->time, own->time / compiled->time);
     }
 
 private:
     struct Figure {
         double rate;
-        double time; // CPU microseconds per iteration
+        double time; // CPU time per iteration in the benchmark's unit
     };
+    const Figure* find(const std::string& name) const {
+        const auto i = figures.find(name);
+        return i == figures.end() ? nullptr : &i->second;
+    }
     std::map<std::string, Figure> figures;
 };
 
@@ -272,8 +390,10 @@ private:
 
 int main(int argc, char** argv) {
     bool same = true;
-    for (const System& system : systems)
-        same &= sameAsHandWritten(system);
+    for (const System& system : systems) {
+        same &= sameAsHandWritten(system, false);
+        if (CompiledStep::available()) same &= sameAsHandWritten(system, true);
+    }
     if (!same) return 1;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

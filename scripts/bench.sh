@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DVELUMBRA_BUILD_TESTS=OFF \
-    -DVELUMBRA_BUILD_GUI=OFF -DVELUMBRA_BUILD_BENCH=ON >/dev/null
+    -DVELUMBRA_BUILD_GUI=ON -DVELUMBRA_BUILD_BENCH=ON >/dev/null
 cmake --build build/bench -j"$(nproc)"
 for program in build/bench/bin/bench_*; do
     "$program" "$@"

@@ -6,6 +6,11 @@
 #
 #   bash scripts/help-screenshots.sh            all pictures
 #   bash scripts/help-screenshots.sh NAME...    only these scenes (see the end)
+#   bash scripts/help-screenshots.sh readme     the README's main window
+#                                               pictures (docs/screenshots)
+#
+# VELUMBRA_BIN=DIR takes the pictures with the program already built in DIR
+# instead of building build/release.
 #
 # The program keeps prefs.cfg, recent.cfg and lastRun.vsn beside itself in
 # build/release/bin, where it may write: they are moved aside while the
@@ -17,14 +22,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 screen_size=1280x800
-bin=build/release/bin
+bin=${VELUMBRA_BIN:-build/release/bin}
 images=help/images
 
 if [ "${1:-}" != "--inside" ]; then
     bash scripts/install-deps.sh xdotool imagemagick
 
-    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build build/release -j2 --target velumbra presets-beside-program
+    if [ -z "${VELUMBRA_BIN:-}" ]; then
+        cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+        cmake --build build/release -j2 --target velumbra presets-beside-program
+    fi
 
     stash=$(mktemp -d)
     for f in prefs.cfg recent.cfg lastRun.vsn; do
@@ -506,6 +513,23 @@ scene_shell() {
     fi
     keys Escape
     pause
+    stop_program
+}
+
+# The README's pictures: the main window with the chain A -> B -> C, its
+# kinetics window alone, and the main window with the Lotka-Volterra
+# oscillator.
+scene_readme() {
+    local images=docs/screenshots
+    start_program
+    open_preset 2
+    shot main-window-first-components
+    shot kinetics-time-default "$kinetics_frame"
+    stop_program
+
+    start_program
+    open_preset 12
+    shot main-window
     stop_program
 }
 

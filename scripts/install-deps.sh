@@ -6,8 +6,10 @@ set -euo pipefail
 
 packages=(
     g++ cmake make pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-svg-dev libsbml5-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    libxbyak-dev
+    libboost-dev
     libeigen3-dev
     xvfb xauth fonts-dejavu-core
     "$@"

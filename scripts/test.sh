@@ -8,3 +8,5 @@ cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVELUMBRA_SANITIZE=ON >/dev/n
 cmake --build build/test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build/test --output-on-failure -j"$(nproc)"
+# The size of the suite against the code, printed last; it never fails the run.
+bash scripts/test-size.sh || true

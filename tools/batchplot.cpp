@@ -1,12 +1,16 @@
 #include "batchplot.h"
 
+#include "reference/referencecurves.h"
 #include "session/program.h"
+#include "windows/common/picturefile.h"
 #include "windows/kinetics/kineticsplotrenderer.h"
+#include "windows/reactions/drawingpicture.h"
+#include "windows/reactions/qttextmeasurer.h"
+#include "windows/reactions/reactantimages.h"
+#include "windows/reactions/reactionrenderer.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <memory>
@@ -42,10 +46,38 @@ bool writePlotImage(Program& program, const std::string& fileName, int width, in
     renderer.colourScheme = program.preferences.colorSchemeKinetics;
     renderer.largeLabels = program.preferences.kineticsLargeLabels;
     renderer.measurements = &program.measurements;
-    QImage bitmap(width, height, QImage::Format_RGB32);
-    renderer.renderPlot(bitmap, program.kineticsView);
-    // Written beside the target and renamed over it: a failed write leaves
-    // any earlier image as it was.
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(fileName)));
-    return file.open(QIODevice::WriteOnly) && bitmap.save(&file, "PNG") && file.commit();
+    // The reference solution, when the view shows it, whole: no editing waits.
+    ReferenceCurves reference;
+    if (program.kineticsView.referenceSolution && program.calculation.pointCount > 0) {
+        reference.start(program.vReactor, program.calculation);
+        while (reference.work(1000)) {
+        }
+        reference.conclude(program.vReactor, program.calculation, program.weightedObservation);
+        renderer.reference = &reference;
+    }
+    return writePicture(
+        QFile::decodeName(QByteArray::fromStdString(fileName)), QSize(width, height),
+        [&](QPaintDevice& device) { renderer.renderPlot(device, program.kineticsView); },
+        QStringLiteral("Reaction Kinetics"));
+}
+
+bool writeDrawingImage(Program& program, const std::string& fileName, int scheme) {
+    const std::unique_ptr<QGuiApplication> application = offscreenApplication();
+    program.preferences.colorSchemeSystem = scheme;
+    // Labels are placed by the sizes of the texts as the window's font draws them.
+    QtTextMeasurer measurer;
+    program.vReactor.measurer.reset(&measurer);
+    program.vReactor.layout();
+    ReactantImages images;
+    images.choose(scheme);
+    const ReactionRenderer renderer(program.preferences, images);
+    const QRect area = drawingPictureArea(program.vReactor);
+    const bool written = writePicture(
+        QFile::decodeName(QByteArray::fromStdString(fileName)), area.size(),
+        [&](QPaintDevice& device) {
+            paintDrawingPicture(device, renderer, program.vReactor, area);
+        },
+        QStringLiteral("Reaction System"));
+    program.vReactor.measurer.reset(nullptr);
+    return written;
 }

@@ -6,6 +6,9 @@ void MainWindowEventReceiver::receive(int event) {
     switch (event) {
     case sessionReplaced:
     case preferencesChanged:
+        // Undo, redo and history jumps bring back the file name stored with
+        // the level, and the next Save writes there.
+        if (event == sessionReplaced) views_.showSessionName();
         views_.repaintControl();
         views_.rebuildEquations(true);
         if (event == sessionReplaced) views_.repaintSpeedbar();

@@ -10,7 +10,7 @@ class MainWindowEventReceiver : public EventReceiver {
 public:
     explicit MainWindowEventReceiver(MainWindowViews& views) : views_(views) {}
 
-    // 0 and 7: the control window, the equations from their top, the
+    // 0: the caption first. 0 and 7: the control window, the equations from their top, the
     // weighted observation and the kinetics (and on 0 the speed bar); 1 and
     // 4: the equations where they are, the speed bar, the weighted
     // observation and the kinetics; 2, 3 and 5: the kinetics; 6: nothing.

@@ -6,6 +6,8 @@ class MainWindowViews {
 public:
     virtual ~MainWindowViews() = default;
 
+    // The caption after the session was replaced: its file name, or "new".
+    virtual void showSessionName() = 0;
     // The simulation control window, in full.
     virtual void repaintControl() = 0;
     // The equations text, from its top when `resetScroll`.

@@ -19,6 +19,13 @@ QFileDialog* sessionFileDialog(QWidget* parent, const QString& title,
     return dialog;
 }
 
+QFileDialog* saveSessionDialog(QWidget* parent, const std::string& directory) {
+    QFileDialog* dialog = sessionFileDialog(parent, QStringLiteral("Save Session"), directory);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    return dialog;
+}
+
 std::string chosenFile(QFileDialog* dialog) {
     if (dialog->exec() != QDialog::Accepted) return {};
     const QStringList files = dialog->selectedFiles();
@@ -29,12 +36,9 @@ std::string chosenFile(QFileDialog* dialog) {
 
 QtSessionDialogs::QtSessionDialogs(QWidget* mainWindow, const std::string& initialDirectory)
     : openDialog(sessionFileDialog(mainWindow, QStringLiteral("Open Session"), initialDirectory)),
-      saveDialog(sessionFileDialog(mainWindow, QStringLiteral("Save Session"), initialDirectory)),
-      window_(mainWindow) {
+      saveDialog(saveSessionDialog(mainWindow, initialDirectory)), window_(mainWindow) {
     openDialog->setFileMode(QFileDialog::ExistingFile);
     openDialog->setAcceptMode(QFileDialog::AcceptOpen);
-    saveDialog->setFileMode(QFileDialog::AnyFile);
-    saveDialog->setAcceptMode(QFileDialog::AcceptSave);
 }
 
 SessionDialogs::Answer QtSessionDialogs::ask(const std::string& question) {
@@ -59,6 +63,14 @@ std::string QtSessionDialogs::chooseOpenFile() {
 }
 
 std::string QtSessionDialogs::chooseSaveFile(const std::string& proposed) {
+    if (proposed.empty()) {
+        // selectFile("") leaves the last chosen name in place, and Enter would
+        // then ask to replace that file: only a new dialog starts empty. It
+        // opens where the last one was.
+        const std::string folder = toFileName(saveDialog->directory().absolutePath());
+        delete saveDialog;
+        saveDialog = saveSessionDialog(window_, folder);
+    }
     saveDialog->selectFile(fromFileName(proposed));
     return chosenFile(saveDialog);
 }

@@ -21,7 +21,8 @@ public:
     void setCaption(const std::string& text) override;
 
     // Owned by the main window; "Open Session" takes an existing file, "Save
-    // Session" asks before it overwrites one.
+    // Session" asks before it overwrites one. The save dialog is made anew
+    // whenever it is to start without a name.
     QFileDialog* openDialog;
     QFileDialog* saveDialog;
 

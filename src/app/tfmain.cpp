@@ -3,24 +3,31 @@
 #include "app/applicationtitle.h"
 #include "app/logo.h"
 #include "app/programdirectory.h"
+#include "app/speedbartitlestyle.h"
 #include "app/tfabout.h"
 #include "app/tfbuttons.h"
 #include "app/windowarrangement.h"
+#include "foundation/messagesink.h"
 #include "session/program.h"
 #include "windows/animation/tfanimation.h"
 #include "windows/control/tfcontrol.h"
 #include "windows/equations/tfequations.h"
+#include "windows/kinetics/referencedriver.h"
 #include "windows/kinetics/tfkinetics.h"
 #include "windows/reactions/tfreactions.h"
 #include "windows/switches/tfreactionswitches.h"
 #include "windows/wobs/tfwobs.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
+
+#include <filesystem>
 
 namespace {
 
@@ -65,7 +72,7 @@ TFmain::TFmain(Program& owner, QWidget* parent)
     program.registerReceivers(&*reactionReceiver, &*animationReceiver, &receiver);
     program.progress = &progressRunner;
     program.statusDisplay = [this](const std::string& status) {
-        controlWindow->showStatus(status);
+        controlWindow->showStatus(referenceDriver->calculationFinished(status));
     };
 }
 
@@ -95,6 +102,9 @@ void TFmain::createWindows() {
 
     speedbarWindow = new TFbuttons(*this);
     speedbarSubWindow = addChildWindow(speedbarWindow, false);
+    auto* titleStyle = new SpeedbarTitleStyle(QStyleFactory::create(QApplication::style()->name()));
+    titleStyle->setParent(speedbarSubWindow);
+    speedbarSubWindow->setStyle(titleStyle);
 
     animationWindow = new TFanimation(program.vReactor, program.animation, program, this);
     animationWindow->updateEquations = [this] { rebuildEquations(false); };
@@ -108,6 +118,10 @@ void TFmain::createWindows() {
     kineticsWindow->animatedParameterLabel = [this] { return animationWindow->selectedLabel; };
     kineticsWindow->measurements = &program.measurements;
     kineticsWindow->resize(kineticsInitialSize);
+    referenceDriver = new ReferenceDriver(program, this);
+    kineticsWindow->referenceCurves = &referenceDriver->curves;
+    referenceDriver->showStatus = [this](const std::string& s) { controlWindow->showStatus(s); };
+    referenceDriver->redrawPlot = [this] { refreshKinetics(); };
     kineticsSubWindow = addChildWindow(kineticsWindow, true);
 
     weightedObservationWindow =
@@ -177,11 +191,22 @@ void TFmain::firstTick() {
     if (started_) return;
     startTimer->stop();
     started_ = true;
-    if (program.preferences.rememberLastRun)
+    if (openStartFile()) {
+    } else if (program.preferences.rememberLastRun)
         sessionCommands.openFile(std::string());
     else
         newSession();
     updateIdleLoop();
+}
+
+bool TFmain::openStartFile() {
+    if (startFile.empty()) return false;
+    std::error_code error;
+    if (std::filesystem::exists(startFile, error)) return sessionCommands.openFile(startFile);
+    // The session opens quietly when there is no file; a file named on the
+    // command line that is not there is worth the message.
+    showMessage("Failed to open session: " + startFile);
+    return false;
 }
 
 void TFmain::idleStep() {
@@ -216,6 +241,11 @@ void TFmain::closeEvent(QCloseEvent* event) {
           static_cast<QWidget*>(weightedObservationWindow)})
         window->close();
     event->accept();
+}
+
+void TFmain::showSessionName() {
+    const std::string& file = program.session.fileName;
+    setCaption(file.empty() ? std::string("new") : file);
 }
 
 void TFmain::repaintControl() {

@@ -28,6 +28,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QTimer;
+class ReferenceDriver;
 class TFanimation;
 class TFbuttons;
 class TFcontrol;
@@ -57,13 +58,18 @@ public:
     explicit TFmain(Program& program, QWidget* parent = nullptr);
     ~TFmain() override;
 
-    // The first tick: the last run when it is to be remembered, else a new
-    // session; from then on the idle loop runs whenever it is needed.
+    // The first tick: the start file when one was given and it opens, else
+    // the last run when it is to be remembered, else a new session; from then
+    // on the idle loop runs whenever it is needed.
     void firstTick();
+    // The session named on the command line (a desktop's "open with"); a
+    // file that cannot be opened is reported and the start goes on without it.
+    std::string startFile;
     // One animation step when auto refresh is on and a parameter is
     // animated.
     void idleStep();
     bool idleLoopRunning() const;
+    bool openStartFile();
 
     void applyDefaultArrangement();
     // "Velumbra - " and the text (a file name or "new").
@@ -109,6 +115,15 @@ public:
     void importMeasurements();
     void removeMeasurements();
     void fitParameters();
+    // "Export > SBML Model..." and "Session > Import SBML...". An import
+    // replaces the session after the save question; a refused model leaves
+    // everything as it was and shows why.
+    void exportSbmlModel();
+    void importSbmlModel();
+    // Where the SBML file is chosen (true: to write); file dialogs unless
+    // replaced. An empty name cancels.
+    std::function<std::string(bool save)> chooseSbmlFile;
+    std::string chosenSbmlFile(bool save);
     // A help document is handed to the viewer only when it exists; a missing
     // one, or a viewer that cannot be started, is reported.
     void openHelp(const QUrl& document);
@@ -123,6 +138,7 @@ public:
     void updateViewMenu();
 
     // --- MainWindowViews ---
+    void showSessionName() override;
     void repaintControl() override;
     void rebuildEquations(bool resetScroll) override;
     void repaintSpeedbar() override;
@@ -165,6 +181,8 @@ public:
     QMdiSubWindow* speedbarSubWindow;
     TFanimation* animationWindow;
     TFkinetics* kineticsWindow;
+    // The reference solution beside the kinetics curves.
+    ReferenceDriver* referenceDriver;
     QMdiSubWindow* kineticsSubWindow;
     TFwObs* weightedObservationWindow;
 

@@ -188,6 +188,9 @@ void TFmain::toggleSortMode() {
 void TFmain::exportKinetics() {
     TFexport dialog(program, exportTable, {}, this);
     dialog.exec();
+    // The export may have computed the kinetics afresh.
+    refreshWeightedObservation();
+    refreshKinetics();
 }
 
 void TFmain::openHelp(const QUrl& document) {

@@ -5,9 +5,9 @@
 #include "app/menustate.h"
 #include "app/programdirectory.h"
 #include "session/program.h"
+#include "windows/animation/tfanimation.h"
 #include "windows/common/cp1252.h"
 #include "windows/common/menufill.h"
-#include "windows/animation/tfanimation.h"
 #include "windows/equations/tfequations.h"
 #include "windows/wobs/tfwobs.h"
 
@@ -43,6 +43,7 @@ void TFmain::buildSessionMenu() {
     addItem(sessionMenu, "Open...", [this] { openSession(); });
     saveAction = addItem(sessionMenu, "Save", [this] { saveSession(); });
     addItem(sessionMenu, "Save As...", [this] { saveSessionAs(); });
+    addItem(sessionMenu, "Import SBML...", [this] { importSbmlModel(); });
     sessionMenu->addSeparator();
     presetsMenu = sessionMenu->addMenu(QStringLiteral("Presets"));
     recentMenu = sessionMenu->addMenu(QStringLiteral("Recent"));
@@ -138,6 +139,7 @@ void TFmain::buildViewMenu() {
 void TFmain::buildOtherMenus() {
     exportMenu = menuBar()->addMenu(QStringLiteral("Export"));
     addItem(exportMenu, "Export Reaction Kinetics...", [this] { exportKinetics(); });
+    addItem(exportMenu, "SBML Model...", [this] { exportSbmlModel(); });
     buildDataMenu();
 
     infoMenu = menuBar()->addMenu(QStringLiteral("Info"));

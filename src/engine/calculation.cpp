@@ -15,8 +15,9 @@ Calculation::Calculation(Vreactor& reactionSystem, Reactor& currentReactor,
     : system_(reactionSystem), reactor_(currentReactor), environment_(environment) {}
 
 void Calculation::receive(int event) {
-    if (event >= sessionReplaced && event <= animatedParameterChanged && environment_.autoRefresh())
-        calculate();
+    if (event < sessionReplaced || event > animatedParameterChanged) return;
+    ++changes_;
+    if (environment_.autoRefresh()) calculate();
 }
 
 void Calculation::calculate() {
@@ -37,6 +38,7 @@ void Calculation::calculate() {
 bool Calculation::prepare() {
     busy = true;
     running_ = false;
+    computedChange_ = changes_;
     startTicks = tickCount();
     pointCount = environment_.extendedDetail() ? extendedPointCount : normalPointCount;
     storedPoints = 0;
@@ -142,6 +144,7 @@ void Calculation::finish() {
         message = reactor_.statusText() + ";dc/c max:" + formatNumber(reactor_.maxRelativeChange) +
                   ";iterations:" + formatInt(reactor_.stepCount) + ";calc time:" + time;
     }
+    computed_ = true;
     environment_.showStatus(message);
     busy = false;
 }

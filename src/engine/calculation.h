@@ -43,6 +43,10 @@ public:
     // Recomputes on codes 0 to 3 while auto refresh is on.
     void receive(int event) override;
     bool isBusy() const { return busy; }
+    // Whether the stored results were computed from the system and settings
+    // as they are: false before the first calculation and after a change
+    // that was not (or not yet) computed, as with auto refresh off.
+    bool resultsCurrent() const { return computed_ && computedChange_ == changes_; }
 
     int totalSteps = 0;
     // Reactor steps between two stored points.
@@ -71,4 +75,9 @@ private:
     // Set by a successful prepare, cleared once step has reached the end: a
     // step after the end stores nothing.
     bool running_ = false;
+    // Changes (codes 0 to 3) received, and their count when the stored
+    // results were prepared.
+    std::int64_t changes_ = 0;
+    std::int64_t computedChange_ = -1;
+    bool computed_ = false;
 };

@@ -39,11 +39,24 @@ void Reactor::init() {
     maxRelativeChange = 0;
     hasSwitches = false;
     stepCount = 0;
+    compiled_.reset();
     if (!compile()) {
         fail();
         return;
     }
     flatten();
+    if (compiledStepAllowed) compileStep();
+}
+
+void Reactor::compileStep() {
+    std::vector<CompiledStep::Term> terms;
+    terms.reserve(static_cast<size_t>(reactions.count()));
+    for (const ReactorReaction& term : reactions)
+        terms.push_back({term.rateFactor, term.factors.data(),
+                         static_cast<int>(term.factors.size()), term.targets.data(),
+                         term.coefficients.data(), static_cast<int>(term.targets.size()),
+                         !term.switchTimes.empty()});
+    compiled_ = CompiledStep::compile(componentCount, terms);
 }
 
 void Reactor::fail() {
@@ -277,22 +290,19 @@ template <bool switched> bool Reactor::run(int count) {
     const auto possible =
         static_cast<int>(std::min<std::int64_t>(count, std::int64_t{INT_MAX} - std::max(steps, 0)));
     bool ok = true;
-    for (int i = 0; i < possible; ++i) {
-        if constexpr (switched) {
-            const double t = steps * timeResolution;
-            for (int term : switchedTerms_) {
-                ReactorReaction& r = reactions[term];
-                r.updateSwitchState(t);
-                termOn_[static_cast<size_t>(term)] = r.on;
-            }
+    if (compiled_) {
+        ok = runCompiled(possible, steps, counter, maxChange, invalid);
+    } else {
+        for (int i = 0; i < possible; ++i) {
+            if constexpr (switched) updateSwitches(steps);
+            ok = (counter == 0 ? stepOnce<true, switched>(from, to, maxChange)
+                               : stepOnce<false, switched>(from, to, maxChange)) &&
+                 !invalid;
+            std::swap(from, to);
+            if (!ok) break;
+            ++steps;
+            if (++counter == accuracyCheckInterval) counter = 0;
         }
-        ok = (counter == 0 ? stepOnce<true, switched>(from, to, maxChange)
-                           : stepOnce<false, switched>(from, to, maxChange)) &&
-             !invalid;
-        std::swap(from, to);
-        if (!ok) break;
-        ++steps;
-        if (++counter == accuracyCheckInterval) counter = 0;
     }
     if (from != concentrations.data()) concentrations.swap(next_);
     maxRelativeChange = maxChange;
@@ -305,4 +315,51 @@ template <bool switched> bool Reactor::run(int count) {
         overflow = true;
     }
     return ok;
+}
+
+// The machine code changes the concentrations in place. With switches, it
+// runs the stretches of steps in which no term changes its state.
+bool Reactor::runCompiled(int possible, int& steps, int& counter, double& maxChange, bool invalid) {
+    double* const c = concentrations.data();
+    const unsigned char* const on = termOn_.data();
+    if (invalid) {
+        // A component that no term changes is already invalid: the next step
+        // is done and fails.
+        if (possible == 0) return true;
+        if (hasSwitches) updateSwitches(steps);
+        compiled_->run(c, on, 1, counter, maxChange);
+        return false;
+    }
+    for (int done = 0; done < possible;) {
+        int length = possible - done;
+        if (hasSwitches) {
+            updateSwitches(steps);
+            length = 1;
+            while (done + length < possible && switchesUnchangedAt(steps + length))
+                ++length;
+        }
+        const int n = compiled_->run(c, on, length, counter, maxChange);
+        done += n;
+        steps += n;
+        counter = (counter + n) % accuracyCheckInterval;
+        if (n < length) return false;
+    }
+    return true;
+}
+
+void Reactor::updateSwitches(int steps) {
+    const double t = steps * timeResolution;
+    for (int term : switchedTerms_) {
+        ReactorReaction& r = reactions[term];
+        r.updateSwitchState(t);
+        termOn_[static_cast<size_t>(term)] = r.on;
+    }
+}
+
+bool Reactor::switchesUnchangedAt(int steps) const {
+    const double t = steps * timeResolution;
+    for (int term : switchedTerms_)
+        if (reactions[term].switchStateAt(t) != (termOn_[static_cast<size_t>(term)] != 0))
+            return false;
+    return true;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "foundation/link.h"
 #include "engine/reactorreaction.h"
+#include "foundation/link.h"
 #include "foundation/llist.h"
 #include "foundation/textstream.h"
+#include "jit/compiledstep.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -58,6 +60,10 @@ public:
     // "calculation overflow", "critical accuracy", "accuracy warning" or "ok".
     std::string statusText() const;
 
+    // Whether `init` compiled the step to machine code; the results are the
+    // same bits either way.
+    bool compiledStepInUse() const { return compiled_ != nullptr; }
+
     // A rough count of the arithmetic in one step, for callers that pace work.
     int workPerStep() const { return workPerStep_; }
 
@@ -80,6 +86,9 @@ public:
     // unique components; the step reads and writes it.
     std::vector<double> concentrations;
     int componentCount = 0;
+    // Whether `init` may compile the step to machine code (where the build and
+    // the processor allow it); off, the reactor runs its own step.
+    bool compiledStepAllowed = true;
 
 private:
     // One rate term's effect on one component, in the order the step applies it.
@@ -106,7 +115,11 @@ private:
     bool compile();
     void flatten();
     void fail();
+    void compileStep();
     template <bool switched> bool run(int count);
+    bool runCompiled(int possible, int& steps, int& counter, double& maxChange, bool invalid);
+    void updateSwitches(int steps);
+    bool switchesUnchangedAt(int steps) const;
     template <bool measure, bool switched>
     bool stepOnce(const double* from, double* to, double& maxChange) const;
     template <int size, bool single, bool measure, bool switched>
@@ -127,4 +140,7 @@ private:
     std::vector<unsigned char> termOn_;
     std::vector<double> next_;
     int workPerStep_ = 1;
+    // The step as machine code, for this system as `init` compiled it; copies
+    // of the reactor share it.
+    std::shared_ptr<const CompiledStep> compiled_;
 };

@@ -12,10 +12,12 @@ public:
 
     // `on` becomes true and is then inverted once for every switch time at or
     // before t (the times need not be sorted).
-    void updateSwitchState(double t) {
-        on = true;
+    void updateSwitchState(double t) { on = switchStateAt(t); }
+    bool switchStateAt(double t) const {
+        bool state = true;
         for (double at : switchTimes)
-            if (at <= t) on = !on;
+            if (at <= t) state = !state;
+        return state;
     }
 
     // The rate constant of this direction times the reactor's time resolution.

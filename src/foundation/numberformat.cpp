@@ -140,10 +140,10 @@ std::string formatNumber(double value) {
     const int p = numberPrecision;
     const double magnitude = std::fabs(value);
     std::optional<int> decimals;
-    // Only magnitudes below 1000 can take the fixed form; the test is made in
-    // single precision, so 0.0099999999 counts as 0.01.
-    if (!alwaysScientific && magnitude < 1000) {
-        const float m = static_cast<float>(magnitude);
+    // The bands are tested in single precision: 0.0099999999 counts as 0.01,
+    // and 999.99997 as 1000, which takes the scientific form.
+    const float m = static_cast<float>(magnitude);
+    if (!alwaysScientific && m < 1000.0f) {
         if (m >= 100.0f)
             decimals = p - 2;
         else if (m >= 10.0f)

@@ -17,6 +17,9 @@ void KineticsView::exchange() {
     exchangeDouble("max x", maxX);
     exchangeInt("time stripes", timeStripes);
     exchangeBool("extended detail", extendedDetail);
+    if (!writing || referenceSolution) exchangeBool("reference solution", referenceSolution);
+    if (!writing || reactionRates) exchangeBool("reaction rates", reactionRates);
+    if (!writing || yScale != concentration) exchangeInt("y scale", yScale);
     if (!writing) repairAfterReading();
 }
 
@@ -25,6 +28,7 @@ void KineticsView::repairAfterReading() {
     magY = std::clamp(magY, minMagnitude, maxMagnitude);
     magX = std::clamp(magX, minMagnitude, maxMagnitude);
     timeStripes = std::max(0, timeStripes);
+    if (yScale != lnConcentration && yScale != inverseConcentration) yScale = concentration;
     if (!std::isfinite(minY)) minY = defaults.minY;
     if (!std::isfinite(maxY)) maxY = defaults.maxY;
     if (!std::isfinite(minX)) minX = defaults.minX;
@@ -37,5 +41,6 @@ bool KineticsView::operator==(const KineticsView& other) const {
            minYWasZero == other.minYWasZero && autoX == other.autoX && logX == other.logX &&
            magX == other.magX && minX == other.minX && maxX == other.maxX &&
            minXWasZero == other.minXWasZero && timeStripes == other.timeStripes &&
-           extendedDetail == other.extendedDetail;
+           extendedDetail == other.extendedDetail && referenceSolution == other.referenceSolution &&
+           reactionRates == other.reactionRates && yScale == other.yScale;
 }

@@ -40,6 +40,13 @@ public:
     std::int32_t timeStripes = 30; // "time stripes"
     bool extendedDetail = false;   // "extended detail"
 
+    // Optional keys, written only when set, so that a session that uses none
+    // of them reads and saves as it did before they existed.
+    enum YScale : std::int32_t { concentration = 0, lnConcentration = 1, inverseConcentration = 2 };
+    bool referenceSolution = false; // "reference solution": dashed reference curves
+    bool reactionRates = false;     // "reaction rates": the rates instead of the concentrations
+    std::int32_t yScale = concentration; // "y scale": what the y axis shows of a concentration
+
 private:
     void repairAfterReading();
 };

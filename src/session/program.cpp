@@ -1,5 +1,6 @@
 #include "session/program.h"
 
+#include "foundation/messagesink.h"
 #include "session/programfiles.h"
 
 #include <filesystem>
@@ -55,7 +56,12 @@ bool Program::openSession(const std::string& name) {
     std::error_code error;
     if (file.empty() || !std::filesystem::exists(file, error)) return false;
     ReactorSession opened;
-    if (!opened.open(file)) return false;
+    if (!opened.read(file)) {
+        std::string message = ReactorSession::openFailedMessage + file;
+        if (name.empty()) message += moveUnreadableLastRun();
+        showMessage(message);
+        return false;
+    }
     session = opened;
     SessionObjects current = objects();
     session.apply(current);
@@ -71,6 +77,14 @@ void Program::newSession() {
     session.apply(current);
     history.clear();
     pushUndo("[New session]", false);
+}
+
+std::string Program::moveUnreadableLastRun() {
+    const std::string aside = fileIn(settingsDirectory, unreadableLastRunFileName);
+    std::error_code error;
+    std::filesystem::rename(lastRunFile(), aside, error);
+    if (error) return std::string();
+    return "\nIt was moved to " + aside + " so that your last work is not overwritten at exit.";
 }
 
 std::string Program::lastRunFile() const {

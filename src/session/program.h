@@ -61,8 +61,10 @@ public:
 
     // Opens a session file into the program; an empty name means the last
     // run. Nothing changes when the file is missing or cannot be opened (the
-    // session reports why). On success the session is applied, the history
-    // holds the single level "[Open session]" and the name is added to the
+    // session reports why); a last run that cannot be opened is moved to
+    // "lastRun.unreadable.vsn" first (replacing an older one), so that the
+    // session saved at exit does not overwrite it, and the message says so. On success the session
+    // is applied, the history holds the single level "[Open session]" and the name is added to the
     // recent files.
     bool openSession(const std::string& name);
     // An empty, unnamed session, applied, with the history at "[New session]".
@@ -80,6 +82,11 @@ public:
     void showStatus(const std::string& message) override;
     ProgressRunner* progressRunner() override { return progress; }
 
+private:
+    // The message's addition; empty when the file could not be moved.
+    std::string moveUnreadableLastRun();
+
+public:
     // The program's directory and the directory of its settings files.
     const std::string directory;
     const std::string settingsDirectory;

@@ -8,6 +8,9 @@
 inline constexpr const char* preferencesFileName = "prefs.cfg";
 inline constexpr const char* recentFilesFileName = "recent.cfg";
 inline constexpr const char* lastRunFileName = "lastRun.vsn";
+// Where a last run that cannot be opened at start-up is moved, so that the
+// session written at exit does not destroy it.
+inline constexpr const char* unreadableLastRunFileName = "lastRun.unreadable.vsn";
 // Beside the program file, read only.
 inline constexpr const char* presetsDirectoryName = "Presets";
 

@@ -5,6 +5,7 @@
 #include "foundation/numberformat.h"
 #include "foundation/textstream.h"
 #include "model/vreactor.h"
+#include "reference/storedpoints.h"
 #include "session/preferences.h"
 
 #include <algorithm>
@@ -13,11 +14,23 @@ namespace {
 
 constexpr int exportPrecision = 12;
 
-// Appends a field, separated from what the line already holds.
-void field(std::string& line, const std::string& separator, const std::string& text) {
-    if (!line.empty()) line += separator;
-    line += text;
-}
+// The fields of one line. A separator goes before every field but the first,
+// so that an empty field (a value not stored) keeps the later ones in their
+// columns.
+class Line {
+public:
+    explicit Line(const std::string& separator) : separator_(separator) {}
+    void field(const std::string& text) {
+        if (fields_++ > 0) text_ += separator_;
+        text_ += text;
+    }
+    const std::string& text() const { return text_; }
+
+private:
+    const std::string& separator_;
+    std::string text_;
+    int fields_ = 0;
+};
 
 } // namespace
 
@@ -35,31 +48,36 @@ void ReactorExport::buildTable(const Vreactor& system, const Calculation& calcul
         return i < static_cast<int>(componentFlags.size()) && componentFlags[i];
     };
     const bool withObservation = observation.active && includeWeightedObservation;
+    std::vector<std::vector<double>> rates;
+    if (includeReactionRates) rates = storedReactionRates(system, calculation);
 
     if (includeColumnLabels) {
-        std::string header;
-        if (includeTime) header = "time";
+        Line header(separator);
+        if (includeTime) header.field("time");
         for (int i = 0; i < system.uniqueComponentCount(); ++i)
-            if (selected(i)) field(header, separator, system.uniqueComponent(i).name);
-        if (withObservation) field(header, separator, "weightedObservation");
-        lines.add(header);
+            if (selected(i)) header.field(system.uniqueComponent(i).name);
+        for (size_t r = 0; r < rates.size(); ++r)
+            header.field(std::string("v").append(std::to_string(r + 1)));
+        if (withObservation) header.field("weightedObservation");
+        lines.add(header.text());
     }
 
     const int points = std::min(calculation.pointCount, calculation.times.count());
     for (int j = 0; j < points; ++j) {
-        std::string line;
-        if (includeTime) line = formatNumber(calculation.times[j]);
+        Line line(separator);
+        if (includeTime) line.field(formatNumber(calculation.times[j]));
         for (int i = 0; i < system.uniqueComponentCount(); ++i) {
             if (!selected(i)) continue;
             const bool stored = i < series && j < calculation.kinetics[i].values.count();
-            field(line, separator,
-                  stored ? formatNumber(calculation.kinetics[i].values[j]) : std::string());
+            line.field(stored ? formatNumber(calculation.kinetics[i].values[j]) : std::string());
         }
+        for (const std::vector<double>& rate : rates)
+            line.field(j < static_cast<int>(rate.size()) ? formatNumber(rate[static_cast<size_t>(j)])
+                                                         : std::string());
         if (withObservation)
-            field(line, separator,
-                  j < observation.values.count() ? formatNumber(observation.values[j])
-                                                 : std::string());
-        lines.add(line);
+            line.field(j < observation.values.count() ? formatNumber(observation.values[j])
+                                                      : std::string());
+        lines.add(line.text());
     }
 }
 

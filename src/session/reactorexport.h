@@ -24,6 +24,9 @@ public:
     std::vector<bool> componentFlags;
     // Write the weighted observation's column while its curve is shown.
     bool includeWeightedObservation = true;
+    // One column "vN" per reaction after the component columns: its net rate
+    // at each stored point.
+    bool includeReactionRates = false;
 
     // The flags become the components' "monitor" flags (the curves shown).
     void rebuildComponentFlags(const Vreactor& system);

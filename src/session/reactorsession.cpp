@@ -88,6 +88,12 @@ bool holdsBlock(const Text_& lines, const std::string& name) {
 } // namespace
 
 bool ReactorSession::open(const std::string& name) {
+    if (read(name)) return true;
+    showMessage(openFailedMessage + name);
+    return false;
+}
+
+bool ReactorSession::read(const std::string& name) {
     reset();
     Text_ fileLines;
     bool ok = readTextFile(name, fileLines) && holdsBlock(fileLines, blockName);
@@ -98,7 +104,6 @@ bool ReactorSession::open(const std::string& name) {
     }
     if (!ok) {
         reset();
-        showMessage("Failed to open session: " + name);
         return false;
     }
     fileName = name;

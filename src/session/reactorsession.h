@@ -53,6 +53,9 @@ public:
     // file cannot be read, when it holds no "Velumbra Session" block (it is
     // not a session), and when its reaction system breaks the model's limits.
     [[nodiscard]] bool open(const std::string& name);
+    // The same without the message.
+    [[nodiscard]] bool read(const std::string& name);
+    static constexpr const char* openFailedMessage = "Failed to open session: ";
 
     // Writes the session with 12 digits, then returns the number format to
     // `uiPrecision` (the preferences'). On failure shows "Failed to save

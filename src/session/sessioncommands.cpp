@@ -73,10 +73,10 @@ bool SessionCommands::saveAs() {
     const std::string proposed = s.fileName == program_.lastRunFile() ? std::string() : s.fileName;
     const std::string file = dialogs_.chooseSaveFile(proposed);
     if (file.empty()) return false;
-    const bool saved = program_.saveSession(file);
-    if (saved) dialogs_.setCaption(file);
+    if (!program_.saveSession(file)) return false;
+    dialogs_.setCaption(file);
     program_.recentFiles.add(file);
-    return saved;
+    return true;
 }
 
 bool SessionCommands::saveEnabled() const {

@@ -9,6 +9,7 @@
 namespace {
 
 struct RecordingViews : MainWindowViews {
+    void showSessionName() override { calls += "caption "; }
     void repaintControl() override { calls += "control "; }
     void rebuildEquations(bool resetScroll) override {
         calls += resetScroll ? "equations(top) " : "equations ";
@@ -24,7 +25,7 @@ struct RecordingViews : MainWindowViews {
 
 TEST(MainWindowEventReceiver, EachEventRefreshesItsWindowsInOrder) {
     const std::pair<int, const char*> cases[] = {
-        {sessionReplaced, "control equations(top) speedbar wobs kinetics idle"},
+        {sessionReplaced, "caption control equations(top) speedbar wobs kinetics idle"},
         {systemChanged, "equations speedbar wobs kinetics idle"},
         {parametersChanged, "kinetics idle"},
         {animatedParameterChanged, "kinetics idle"},

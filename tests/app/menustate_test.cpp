@@ -37,15 +37,3 @@ TEST(MenuState, SystemItemsFollowTheSelection) {
         EXPECT_EQ(s.deleteReactionSwitches, c.expected.deleteReactionSwitches);
     }
 }
-
-TEST(MenuState, GridModeReadsAndSetsBothFlags) {
-    Vreactor system;
-    for (int mode : {0, 1, 2, 1, 0}) {
-        setGridMode(system, mode);
-        EXPECT_EQ(gridMode(system), mode);
-    }
-    // A grid that is shown but not used counts as no grid.
-    system.useGrid = false;
-    system.showGrid = true;
-    EXPECT_EQ(gridMode(system), 0);
-}

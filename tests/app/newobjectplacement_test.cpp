@@ -31,20 +31,3 @@ TEST(NewObjectPlacement, ReactionsStandOneGridUnitRightOfTheirCell) {
     system.components.add(c);
     EXPECT_EQ(newObjectPlacement(system, true), (Poi{392, 112}));
 }
-
-TEST(NewObjectPlacement, AFullLatticeGivesTheFirstCell) {
-    Vreactor system;
-    for (int row = 1; row <= 5; ++row)
-        for (int column = 1; column <= 5; ++column) {
-            Vcomponent c;
-            c.pos = {column * 112, row * 112};
-            system.components.add(c);
-        }
-    EXPECT_EQ(newObjectPlacement(system, false), (Poi{112, 112}));
-    // Nearly there is not exactly there.
-    system.components[0].pos = {113, 112};
-    EXPECT_EQ(newObjectPlacement(system, false), (Poi{112, 112}));
-    system.components[0].pos = {112, 112};
-    system.components[24].pos = {561, 560};
-    EXPECT_EQ(newObjectPlacement(system, false), (Poi{560, 560}));
-}

@@ -36,22 +36,6 @@ protected:
     TempDir dir;
 };
 
-TEST_F(SettingsDirectoryTest, TheProgramsOwnDirectoryOnlyWhenAFileCanBeCreatedThere) {
-    std::filesystem::create_directory(dir.file("program"));
-    for (const Case& c : cases()) {
-        SCOPED_TRACE(c.what);
-        const QString program = QString::fromStdString(c.programDirectory);
-        EXPECT_EQ(canCreateFilesIn(program), c.writable);
-        const QString chosen = settingsDirectoryFor(program, fallback());
-        EXPECT_EQ(chosen, c.writable ? program : fallback());
-        EXPECT_EQ(std::filesystem::is_directory(fallback().toStdString()), !c.writable)
-            << "the configuration directory is made only when it is used";
-        std::filesystem::remove_all(dir.file("config"));
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(dir.file("program"))) << "the probe is removed";
-    EXPECT_FALSE(canCreateFilesIn(""));
-}
-
 TEST_F(SettingsDirectoryTest, PreferencesSurviveARestartInTheChosenDirectory) {
     RecordingMessageSink messages;
     std::filesystem::create_directory(dir.file("program"));

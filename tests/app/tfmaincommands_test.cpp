@@ -1,13 +1,10 @@
 #include "app/tfmain.h"
 
-#include "app/tfabout.h"
 #include "app/tfmainfixture.h"
 #include "windows/export/tfexport.h"
-#include "windows/switches/tfreactionswitches.h"
 #include "windows/whenmodal.h"
 
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 #include <filesystem>
@@ -16,7 +13,40 @@
 
 namespace {
 
-TEST_F(TFmainTest, ExportAndAboutOpenTheirDialogs) {
+// The SBML items: an exported model imported again is the same system; a
+// refused one changes nothing and says why.
+TEST_F(TFmainTest, SbmlModelsGoOutAndComeBack) {
+    start();
+    buildSystem();
+    program->preferences.warningOnSessionDelete = false;
+    const std::string model = dir.path() + "/model.xml";
+    std::string chosen = model;
+    window->chooseSbmlFile = [&](bool) { return chosen; };
+    choose(window->exportMenu, "SBML Model...");
+    ASSERT_TRUE(std::filesystem::exists(model));
+
+    const std::string broken = dir.path() + "/broken.xml";
+    writeFileBytes(broken, "<sbml>");
+    chosen = broken;
+    choose(window->sessionMenu, "Import SBML...");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].rfind("Cannot import SBML: invalid XML", 0), 0u);
+    EXPECT_EQ(program->vReactor.components.count(), 2);
+
+    const Vreactor before = program->vReactor;
+    program->vReactor.deleteAll();
+    chosen = model;
+    choose(window->sessionMenu, "Import SBML...");
+    ASSERT_EQ(program->vReactor.components.count(), 2);
+    EXPECT_EQ(program->vReactor.components[1].name, "B");
+    EXPECT_EQ(program->vReactor.reactions[0].switches.count(), 1);
+    EXPECT_EQ(program->vReactor.reactions[0].rateConstant, before.reactions[0].rateConstant);
+    EXPECT_EQ(lastLabel(), "[Import SBML]");
+    EXPECT_TRUE(program->session.modified);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Velumbra - new");
+}
+
+TEST_F(TFmainTest, ExportOpensWithTheMonitoredComponents) {
     start();
     buildSystem();
     program->vReactor.components[1].monitor = false;
@@ -27,24 +57,9 @@ TEST_F(TFmainTest, ExportAndAboutOpenTheirDialogs) {
         d.reject();
     });
     choose(window->exportMenu, "Export Reaction Kinetics...");
-    EXPECT_EQ(exported, (QStringList{"Time Scale", "A", "B"}));
+    EXPECT_EQ(exported, (QStringList{"Time Scale", "A", "B", TFexport::ratesItem}));
     EXPECT_EQ(window->exportTable.componentFlags, (std::vector<bool>{true, false}))
         << "the settings live on in the main window";
-
-    bool shown = false;
-    QStringList lines;
-    whenModal<TFabout>([&](TFabout& box) {
-        shown = true;
-        EXPECT_EQ(box.title, "Velumbra");
-        EXPECT_EQ(box.version, "Version 2.4.0");
-        EXPECT_EQ(box.band, 0xFFECEC);
-        EXPECT_FALSE(box.logo.isNull());
-        lines = box.lines();
-        QTest::keyClick(&box, Qt::Key_Space);
-    });
-    choose(window->infoMenu, "About...");
-    ASSERT_TRUE(shown);
-    EXPECT_EQ(lines.last(), "https://velumbra.example.org/");
 }
 
 TEST_F(TFmainTest, HelpDocumentsAndTheHomePageGoToTheViewer) {
@@ -79,30 +94,6 @@ TEST_F(TFmainTest, HelpDocumentsAndTheHomePageGoToTheViewer) {
     choose(window->infoMenu, "Home Page...");
     EXPECT_EQ(messages.messages.back(),
               "No viewer could be started for https://velumbra.example.org/");
-}
-
-TEST_F(TFmainTest, ReactionSwitchesOpenOnTheChosenDirection) {
-    start();
-    buildSystem();
-    addSwitches(program->vReactor.reactions[0].switchesBack, {3, 4});
-    for (const auto& [backward, lines] : {std::pair{false, 1}, std::pair{true, 2}}) {
-        int listed = -1;
-        whenModal<TFreactionSwitches>([&](TFreactionSwitches& d) {
-            listed = d.LBswitches->count();
-            d.reject();
-        });
-        window->editReactionSwitches(0, backward);
-        EXPECT_EQ(listed, lines) << backward;
-    }
-
-    whenModal<TFreactionSwitches>([](TFreactionSwitches& d) {
-        QTest::mouseClick(d.BdeleteAll, Qt::LeftButton);
-        d.accept();
-    });
-    window->editReactionSwitches(0, true);
-    EXPECT_TRUE(program->vReactor.reactions[0].switchesBack.empty());
-    EXPECT_EQ(program->vReactor.reactions[0].switches.count(), 1);
-    EXPECT_EQ(lastLabel(), "Delete reaction switches");
 }
 
 } // namespace

@@ -44,9 +44,22 @@ leftovers=$(find "$dir" -maxdepth 1 \( -name '*.cfg' -o -name 'lastRun*' -o -nam
 if [ "$gui" = 1 ]; then
     entry="$prefix/share/applications/velumbra.desktop"
     for line in '[Desktop Entry]' 'Type=Application' 'Name=Velumbra' 'Icon=velumbra' \
-        'Categories=Education;Science;Chemistry;' "Exec=\"$prefix/bin/velumbra\""; do
+        'Categories=Education;Science;Chemistry;' 'MimeType=application/x-velumbra-session;' \
+        "Exec=\"$prefix/bin/velumbra\" %f"; do
         grep -qxF "$line" "$entry" || fail "the menu entry lacks: $line"
     done
+    # The session type a file manager matches "*.vsn" files with.
+    mime="$prefix/share/mime/packages/velumbra-session.xml"
+    if [ -f "$mime" ]; then
+        grep -q '<mime-type type="application/x-velumbra-session">' "$mime" &&
+            grep -q '<glob pattern="\*.vsn"/>' "$mime" ||
+            fail "$mime does not declare application/x-velumbra-session for *.vsn"
+        if command -v xmllint >/dev/null; then
+            xmllint --noout "$mime" 2>&1 >&2 || fail "$mime is not well-formed XML"
+        fi
+    else
+        fail "$mime is not installed"
+    fi
     for side in 16 24 32 48 64 128 256; do
         icon="$prefix/share/icons/hicolor/${side}x$side/apps/velumbra.png"
         # The PNG signature, then the width and height in the header chunk.

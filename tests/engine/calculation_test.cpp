@@ -118,4 +118,33 @@ TEST_F(CalculationTest, SlicesAndTheProgressWindow) {
     EXPECT_FALSE(calc.step()) << "nothing is stored after the end";
 }
 
+// The verdict's boundaries, and the whole message of a run with 10000 steps,
+// a largest relative change of 0.0342 and the computing time from the clock.
+TEST_F(CalculationTest, TheVerdictAndTheWholeMessage) {
+    const std::pair<double, const char*> verdicts[] = {{0.02, "ok"},
+                                                       {0.0200001, "accuracy warning"},
+                                                       {0.1, "accuracy warning"},
+                                                       {0.1000001, "critical accuracy"}};
+    for (const auto& [change, verdict] : verdicts) {
+        r.maxRelativeChange = change;
+        EXPECT_EQ(r.statusText(), verdict) << change;
+    }
+    r.overflow = true;
+    EXPECT_EQ(r.statusText(), "calculation overflow");
+
+    ManualTickClock clock;
+    const std::pair<std::int64_t, const char*> times[] = {
+        {153, "153 ms"}, {999, "999 ms"}, {1000, "1 s"}, {1500, "1.5 s"}};
+    for (const auto& [elapsed, shown] : times) {
+        ASSERT_TRUE(calc.prepare());
+        r.stepCount = 10000;
+        r.maxRelativeChange = 0.0342;
+        clock.now += elapsed;
+        calc.finish();
+        EXPECT_EQ(env.statuses.back(), std::string("accuracy warning;dc/c max:0.0342;iterations:"
+                                                   "10000;calc time:") +
+                                           shown);
+    }
+}
+
 } // namespace

@@ -17,27 +17,6 @@ std::vector<int> contents(const Llist<int>& list) {
     return {list.begin(), list.end()};
 }
 
-TEST(Llist, AccessOutsideYieldsTheDummyOrTheNearestEndAndKeepsTheCursor) {
-    Llist<int> empty;
-    empty.dummy = 42;
-    empty.outOfRangeMode = 1;
-    EXPECT_EQ(empty.at(0), 42);
-    empty.remove(-1);
-    EXPECT_EQ(empty.last(), -1);
-
-    Llist<int> list = listOf({10, 20, 30});
-    list.dummy = -1;
-    list.at(1);
-    EXPECT_EQ(list.at(-5), -1);
-    EXPECT_EQ(list.at(3), -1);
-    list.outOfRangeMode = 1;
-    EXPECT_EQ(list.at(-5), 10);
-    EXPECT_EQ(list.at(3), 30);
-    EXPECT_EQ(list.cursor, 1);
-    EXPECT_EQ(list.at(2), 30);
-    EXPECT_EQ(list.cursor, 2);
-}
-
 // Index -1 means the cursor.
 TEST(Llist, RemoveInsertAndResize) {
     const struct {

@@ -34,6 +34,18 @@ TEST_F(NumberFormatTest, EveryMagnitudeBandAndTheSettings) {
     for (const auto& [value, text] : cases)
         EXPECT_EQ(formatNumber(value), text) << value;
     EXPECT_EQ(formatNumber(0.0099999999), "0.01");
+    // Either side of the band edges as single precision sees them.
+    const struct {
+        int precision;
+        double value;
+        const char* text;
+    } edges[] = {{3, 999.99997, "1e+3"},           {12, 999.99997, "9.9999997e+2"},
+                 {12, 999.9996, "999.9996"},       {3, -999.99999, "-1e+3"},
+                 {12, 0.009999999, "0.009999999"}, {12, 0.0099999, "9.9999e-3"}};
+    for (const auto& [precision, value, text] : edges) {
+        numberPrecision = precision;
+        EXPECT_EQ(formatNumber(value), text) << precision << " " << value;
+    }
     numberPrecision = 12;
     EXPECT_EQ(formatNumber(1.0 / 3.0), "0.3333333333333");
     EXPECT_EQ(formatNumber(123456.789), "1.23456789e+5");

@@ -91,22 +91,6 @@ TEST(TextStream, KeyLookupAndMissingBlocks) {
     EXPECT_EQ(item.value, 2);
 }
 
-TEST(TextStream, BlockSearchTakesLatestStartAndFirstEnd) {
-    const std::pair<Lines, std::vector<Lines>> cases[] = {
-        {{"<pos>", "x=1", "<pos>", "x=2", "</pos>", "x=3", "</pos>", "<pos>", "x=4", "</pos>"},
-         {{"x=2"}, {"x=4"}}},
-        // The markers may stand anywhere in a line; a close before any start is ignored.
-        {{"</pos>", "junk <pos> junk", "x=9", "  </pos> trailing"}, {{"x=9"}}},
-        {{"<pos>", "x=1"}, {}},
-    };
-    for (const auto& [lines, expected] : cases) {
-        std::vector<Lines> blocks;
-        for (const Text_& block : cutBlocks(textOf(lines), "pos", false))
-            blocks.push_back(linesOf(block));
-        EXPECT_EQ(blocks, expected) << lines[0];
-    }
-}
-
 // Unreadable files leave the object alone.
 TEST(TextStreamFile, ReadingSplitsAtLineFeedsAndDropsTrailingBlankLines) {
     TempDir dir;

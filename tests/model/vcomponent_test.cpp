@@ -26,23 +26,4 @@ TEST(VcomponentTest, ConcentrationLabelTexts) {
     }
 }
 
-// Name "AB": 10 x 13 around (100, 180); concentration "1": 5 x 13 around
-// (100, 218). A shortcut has no concentration to hit.
-TEST(VcomponentTest, TextPlacesHitDistancesAndExtentFollowTheFonts) {
-    FixedTextMeasurer measurer;
-    Vcomponent c("AB", 1, 0);
-    c.pos = {100, 200};
-    c.layout(&measurer, ModelSettings());
-    EXPECT_EQ(c.distance({113, 200}), 1);
-    EXPECT_EQ(c.nameDistance({107, 180}), 2);
-    EXPECT_EQ(c.concentrationDistance({100, 227}), 3);
-    EXPECT_EQ(c.extent().maximum(), (Poi{122, 234}));
-    ModelSettings large;
-    large.largeNameFont = large.largeParameterFont = true;
-    c.shortcut = true;
-    c.layout(&measurer, large);
-    EXPECT_EQ(c.namePos, (Poi{100, 178}));
-    EXPECT_EQ(c.concentrationDistance({100, 218}), Vclass::miss);
-}
-
 } // namespace

@@ -38,58 +38,6 @@ TEST_F(VreactorEditingTest, NewComponentsTakeNameConcentrationAndGridPointOnTheD
     EXPECT_EQ(reactor.components[component({10, 10})].name, "DD");
 }
 
-TEST_F(VreactorEditingTest, LeastUsedPaletteColourEarliestOnATie) {
-    const std::vector<std::int32_t> palette = {0xFFFFFF, 0x48F8F8, 0xFFFF40, 0x48F848,
-                                               0xFFA8F0, 0x30B0FF, 0xFF5050, 0x2020C8,
-                                               0x008000, 0x904090, 0x186090, 0x505050};
-    for (std::int32_t expected : palette)
-        EXPECT_EQ(reactor.components[component({10, 10})].color, expected);
-    EXPECT_EQ(reactor.components[component({10, 10})].color, 0xFFFFFF);
-    // White twice, 0x2020C8 nowhere: the gap is filled first. Shortcuts and
-    // foreign colours do not count.
-    reactor.components[7].color = 0x123456;
-    shortcutOf(1, {0, 0});
-    EXPECT_EQ(reactor.components[component({10, 10})].color, 0x2020C8);
-    EXPECT_EQ(reactor.components[component({10, 10})].color, 0x48F8F8);
-}
-
-TEST_F(VreactorEditingTest, LimitsRefuseQuietly) {
-    for (int i = 0; i < Vreactor::maxUniqueComponents; ++i)
-        ASSERT_TRUE(reactor.addComponent({10, 10}));
-    shortcutOf(0, {50, 50}); // shortcuts do not count
-    for (int i = 0; i < Vreactor::maxReactions; ++i)
-        ASSERT_TRUE(reactor.addReaction({10, 10}));
-    log.events.clear();
-    EXPECT_FALSE(reactor.addComponent({10, 10}));
-    EXPECT_FALSE(reactor.addReaction({10, 10}));
-    reactor.setConnectSource(0);
-    EXPECT_FALSE(reactor.connectComponents(1));
-    EXPECT_EQ(reactor.connectSource, -1);
-    EXPECT_EQ(reactor.components.count() + reactor.reactions.count(), 201);
-    EXPECT_TRUE(log.events.empty());
-}
-
-TEST_F(VreactorEditingTest, ConnectionsRefusedByNameSideAndOrderSum) {
-    const int a = component({100, 100}), b = component({300, 100});
-    const int aShortcut = shortcutOf(a, {100, 300});
-    const int r = reaction({200, 200});
-    EXPECT_TRUE(connect(aShortcut, r, -1));
-
-    // A is on the left through its shortcut: the component itself is refused
-    // there but may join the right side.
-    reactor.setConnectSource(a);
-    EXPECT_FALSE(reactor.reactions[r].canTakeReactant);
-    EXPECT_TRUE(reactor.reactions[r].canTakeProduct);
-    EXPECT_FALSE(reactor.connect(r, 1, -1));
-    EXPECT_EQ(reactor.connectSource, -1);
-    EXPECT_TRUE(connect(a, r, 1));
-    EXPECT_FALSE(connect(b, r, -1, 100)); // 1 + 100 on the left
-    EXPECT_TRUE(connect(b, r, -1, 99));
-    EXPECT_FALSE(connect(b, r, 1, 0)); // no order below 1
-    EXPECT_FALSE(connect(b, r, 0, 1)); // no side 0
-    EXPECT_EQ(entries(r), (Names{"A-1", "A+1", "B-99"}));
-}
-
 TEST_F(VreactorEditingTest, OneToOneReaction) {
     const int a = component({100, 100}), b = component({301, 200});
     reactor.setConnectSource(a);
@@ -153,25 +101,6 @@ TEST_F(VreactorEditingTest, DeletionsShiftEntryIndices) {
     EXPECT_EQ(entries(0), (Names{"C+1"}));
 }
 
-TEST_F(VreactorEditingTest, SwapSideExchangesAComponentOnBothSides) {
-    const int a = component({10, 10}), b = component({20, 20});
-    const int aShortcut = shortcutOf(a, {30, 30});
-    const int r = reaction({100, 100});
-    connect(a, r, -1, 2);
-    connect(b, r, -1);
-    connect(aShortcut, r, 1, 3);
-    EXPECT_TRUE(reactor.swapSide(r, 2));
-    EXPECT_EQ(entries(r), (Names{"A+2", "B-1", "A-3"}));
-
-    // B (99) joining the 60 of A on the right would exceed 100.
-    reactor.reactions[r].reactants[0].order = 60;
-    reactor.reactions[r].reactants[1].order = 99;
-    reactor.reactions[r].reactants.remove(2);
-    EXPECT_FALSE(reactor.swapSide(r, 1));
-    EXPECT_EQ(entries(r), (Names{"A+60", "B-99"}));
-    EXPECT_FALSE(reactor.swapSide(r, 5));
-}
-
 TEST_F(VreactorEditingTest, MovesStayOnThePlaneOrDoNotHappen) {
     const int a = component({100, 100}), b = component({1900, 1400});
     const int other = component({500, 500});
@@ -223,46 +152,8 @@ TEST_F(VreactorEditingTest, BulkSettingsOfTheSelectionStayInRange) {
         EXPECT_EQ(reactor.reactions[r].active + 2 * reactor.reactions[r].activeBack,
                   (Events{1, 2, 3, 0})[mode]);
     }
-    reactor.reactions[r].switchesBack.add(ReactionSwitch());
-    reactor.reactions[other].switches.add(ReactionSwitch());
-    log.events.clear();
-    reactor.deleteReactionSwitchesOfSelected();
-    EXPECT_TRUE(reactor.reactions[r].switchesBack.empty());
-    EXPECT_EQ(reactor.reactions[other].switches.count(), 1);
-    reactor.deselectAll(); // nothing was selected any more
-    EXPECT_EQ(log.events, Events{systemChanged});
     reactor.snapToGrid(true);
     EXPECT_EQ(reactor.components[b].pos, (Poi{224, 224}));
-}
-
-TEST_F(VreactorEditingTest, ShortcutsAndRenaming) {
-    const int a = component({10, 10});
-    reactor.components[a].initialConcentration = 5;
-    reactor.components[a].animate = reactor.components[a].selected = true;
-    log.events.clear();
-    reactor.createShortcut(a);
-    EXPECT_EQ(log.events, Events{drawingChanged});
-    const Vcomponent& copy = reactor.components[1];
-    EXPECT_TRUE(copy.shortcut && !copy.animate && !copy.selected);
-    EXPECT_EQ(copy.pos, (Poi{40, 40}));
-    EXPECT_EQ(copy.color, reactor.components[a].color);
-
-    component({90, 90});
-    using C = Vreactor::NameCheck;
-    const std::pair<std::string, C> refused[] = {{"", C::empty},
-                                                 {"B", C::taken},
-                                                 {"a<b>", C::forbiddenCharacter},
-                                                 {"x>y", C::forbiddenCharacter},
-                                                 {"a\nb", C::forbiddenCharacter}};
-    for (const auto& [name, check] : refused) {
-        EXPECT_EQ(reactor.checkName(name), check) << name;
-        EXPECT_FALSE(reactor.renameComponent("A", name)) << name;
-    }
-    EXPECT_FALSE(reactor.renameComponent("Q", "R"));
-    log.events.clear();
-    EXPECT_TRUE(reactor.renameComponent("A", "Fe3+ = iron"));
-    EXPECT_EQ(objectNames(), (Names{"Fe3+ = iron", "Fe3+ = iron'", "B"}));
-    EXPECT_EQ(log.events, Events{namesChanged});
 }
 
 } // namespace

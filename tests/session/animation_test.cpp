@@ -40,19 +40,6 @@ protected:
     StepRecorder recorder{animation};
 };
 
-// Outside a step the parameter holds its set value.
-TEST_F(AnimationTest, UpAndDownReachesTheUpperEndAtHalfPeriod) {
-    animation.motion = Animation::upAndDown;
-    animation.setAnimated(&system.components[0].initialConcentration);
-    const double expected[] = {1.0, 2.5, 4.0, 2.5, 1.0}; // from 50% to 200% of 2
-    for (int i = 0; i < 5; ++i) {
-        clock.now = i * 2500;
-        animation.step();
-        EXPECT_DOUBLE_EQ(recorder.seen.back(), expected[i]) << clock.now;
-        EXPECT_EQ(system.components[0].initialConcentration, 2.0);
-    }
-}
-
 TEST_F(AnimationTest, WaveformsAndTheirFallbacks) {
     const struct {
         int motion, period;
@@ -90,29 +77,6 @@ TEST_F(AnimationTest, MultiplesFromAFileKeepTheParameterInItsRange) {
     }
 }
 
-TEST_F(AnimationTest, SetAnimatedTogglesAndFindsInSearchOrder) {
-    Vreaction& r = system.reactions[0];
-    animation.setAnimated(&r.rateConstantBack);
-    EXPECT_TRUE(r.animateBack);
-    EXPECT_EQ(animation.parameter, nullptr); // the backward direction is inactive
-    r.activeBack = true;
-    animation.findParameter();
-    EXPECT_EQ(animation.parameter, &r.rateConstantBack);
-
-    animation.setAnimated(&r.rateConstant);
-    EXPECT_FALSE(r.animateBack);
-    EXPECT_EQ(animation.parameter, &r.rateConstant);
-    recorder.events.clear();
-    animation.setAnimated(&r.rateConstant); // again: stops
-    EXPECT_FALSE(r.animate);
-    EXPECT_FALSE(animation.isAnimating());
-    EXPECT_EQ(recorder.events, (std::vector<int>{drawingChanged, animatedParameterChanged}));
-
-    system.components[0].animate = r.animate = true;
-    animation.receive(systemChanged);
-    EXPECT_EQ(animation.parameter, &system.components[0].initialConcentration);
-}
-
 TEST_F(AnimationTest, FollowsTheComponentsWhenAShortcutMovesThem) {
     animation.setAnimated(&system.components[0].initialConcentration);
     // Enough shortcuts to move the list's storage, each announced as a
@@ -125,14 +89,6 @@ TEST_F(AnimationTest, FollowsTheComponentsWhenAShortcutMovesThem) {
     clock.now = 0;
     animation.step();
     EXPECT_EQ(recorder.seen, (std::vector<double>{1.0}));
-}
-
-TEST_F(AnimationTest, ReadingRepairsWhatNoWaveformCanUse) {
-    Animation read(system);
-    read.lines = textOf({"<animation>", "from=nan", "motion=77", "</animation>"});
-    ASSERT_TRUE(read.load("animation", ""));
-    EXPECT_EQ(read.from, 0.5);
-    EXPECT_EQ(read.motion, Animation::upAndDownExp);
 }
 
 } // namespace

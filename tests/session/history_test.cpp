@@ -37,8 +37,7 @@ protected:
         history.record(session, label, merge);
     }
     // A new session with the edits a, b, c, d.
-    void startNew(int levels = maxHistoryLevels, bool edits = true) {
-        history.setLevels(levels);
+    void startNew(bool edits = true) {
         history.clear();
         session.modified = false;
         edit("[New session]");
@@ -71,7 +70,7 @@ TEST_F(HistoryTest, MergingEditsOfTheSameLabel) {
         {{{"[New session]", true}}, {}},
     };
     for (const auto& [edits, expected] : cases) {
-        startNew(maxHistoryLevels, false);
+        startNew(false);
         for (const auto& [label, merge] : edits)
             edit(label, merge);
         Labels all{"[New session]"};
@@ -96,7 +95,7 @@ TEST_F(HistoryTest, AnEditAfterUndoDropsTheRedoBranch) {
 }
 
 TEST_F(HistoryTest, CaptionsNameTheEditUndoneAndTheEditRedone) {
-    startNew(maxHistoryLevels, false);
+    startNew(false);
     edit("Change rate constant");
     edit("Add reaction");
     const std::vector<std::pair<int, Labels>> steps = {
@@ -113,33 +112,6 @@ TEST_F(HistoryTest, CaptionsNameTheEditUndoneAndTheEditRedone) {
     }
     EXPECT_EQ(restores, 4);
     EXPECT_FALSE(history.goTo(3));
-}
-
-TEST_F(HistoryTest, EachStateKeepsTheModifiedFlagFromBeforeItsEdit) {
-    startNew(maxHistoryLevels, false);
-    edit("a");
-    EXPECT_TRUE(session.modified);
-    EXPECT_FALSE(history.states[1].modified);
-    history.goTo(0);
-    EXPECT_FALSE(session.modified);
-}
-
-TEST_F(HistoryTest, FewerLevelsDropTheOldestStates) {
-    // levels asked, levels kept, then states left and current index, from
-    // five states with the current index at 2.
-    const std::vector<std::vector<int>> cases = {
-        {3, 3, 3, 0}, {2, 2, 2, -1}, {-7, 0, 0, -1}, {250, 100, 5, 2}};
-    for (const auto& c : cases) {
-        startNew();
-        history.goTo(2);
-        history.setLevels(c[0]);
-        EXPECT_EQ((std::vector<int>{c[0], history.maxLevels(), history.count(), history.current()}),
-                  c);
-    }
-    startNew(3);
-    EXPECT_EQ(labels(), (Labels{"b", "c", "d"}));
-    startNew(0); // only the current state
-    EXPECT_EQ(labels(), Labels{"d"});
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -19,24 +20,40 @@ TEST(KineticsView, WritesEveryKeyWithItsDefault) {
                                         "     extended detail=false", "</kinetics view>"}));
 }
 
-TEST(KineticsView, ValuesNoPlotCanUseAreRepairedOnReading) {
-    // line read, then mag y, mag x, time stripes, min y, max y, max x
-    const std::vector<std::pair<std::string, std::vector<double>>> cases = {
-        {"mag y=0", {1, 3, 30, 0, 1, 1}},        {"mag x=400", {3, 6, 30, 0, 1, 1}},
-        {"time stripes=-5", {3, 3, 0, 0, 1, 1}}, {"time stripes=1000", {3, 3, 1000, 0, 1, 1}},
-        {"max y=nan", {3, 3, 30, 0, 1, 1}},      {"min y=-inf", {3, 3, 30, 0, 1, 1}},
-        {"max x=1e999", {3, 3, 30, 0, 1, 1}},    {"min y=-7", {3, 3, 30, -7, 1, 1}},
-        {"max y=250", {3, 3, 30, 0, 250, 1}},
-    };
-    for (const auto& [line, expected] : cases) {
-        KineticsView view;
-        view.lines.add("<kinetics view>");
-        view.lines.add(line);
-        view.lines.add("</kinetics view>");
-        ASSERT_TRUE(view.load(KineticsView::sectionName, ""));
-        EXPECT_EQ((std::vector<double>{double(view.magY), double(view.magX),
-                                       double(view.timeStripes), view.minY, view.maxY, view.maxX}),
-                  expected)
+} // namespace
+
+namespace {
+
+TEST(KineticsView, OptionalKeysAreWrittenOnlyWhenSetAndReadBack) {
+    KineticsView view;
+    view.referenceSolution = true;
+    view.reactionRates = true;
+    view.yScale = KineticsView::inverseConcentration;
+    ASSERT_TRUE(view.save(KineticsView::sectionName, ""));
+    const std::vector<std::string> written(view.lines.begin(), view.lines.end());
+    ASSERT_GE(written.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(written.end() - 4, written.end()),
+              (std::vector<std::string>{"     reference solution=true", "     reaction rates=true",
+                                        "     y scale=2", "</kinetics view>"}));
+    KineticsView read;
+    read.lines = view.lines;
+    ASSERT_TRUE(read.load(KineticsView::sectionName, ""));
+    EXPECT_TRUE(read == view);
+
+    // Each alone, and an unknown scale falls back to the concentration.
+    for (const auto& [line, reference, rates, scale] :
+         std::vector<std::tuple<std::string, bool, bool, int>>{
+             {"reference solution=true", true, false, 0},
+             {"reaction rates=true", false, true, 0},
+             {"y scale=1", false, false, 1},
+             {"y scale=7", false, false, 0}}) {
+        KineticsView one;
+        one.lines.add("<kinetics view>");
+        one.lines.add(line);
+        one.lines.add("</kinetics view>");
+        ASSERT_TRUE(one.load(KineticsView::sectionName, ""));
+        EXPECT_EQ(std::tuple(one.referenceSolution, one.reactionRates, int(one.yScale)),
+                  std::tuple(reference, rates, scale))
             << line;
     }
 }

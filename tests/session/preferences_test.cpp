@@ -19,11 +19,6 @@ static_assert(!std::is_copy_constructible_v<Preferences> &&
 
 const std::string precisionKey = "Floating point precision on user interface [digits]";
 
-struct Recorder : EventReceiver {
-    void receive(int event) override { events.push_back(event); }
-    std::vector<int> events;
-};
-
 class PreferencesTest : public ::testing::Test {
 protected:
     void TearDown() override {
@@ -95,26 +90,6 @@ TEST_F(PreferencesTest, DamagedFilesLoadAsDefaultsOrClamped) {
     }
     Preferences nowhere(dir.file("missing"));
     EXPECT_FALSE(nowhere.save());
-}
-
-TEST_F(PreferencesTest, ApplySetsTheNumberFormatAndBroadcasts) {
-    Recorder recorder;
-    Preferences p(dir.path());
-    registerReceiver(&recorder);
-    p.saveAll();
-    for (int i = 0; i < p.optionCount; ++i) {
-        p.option(i).toggle();
-        p.option(i).stepBy(+1);
-    }
-    EXPECT_EQ(numberPrecision, 3);
-    p.apply();
-    EXPECT_EQ(numberPrecision, 4);
-    EXPECT_TRUE(alwaysScientific);
-    EXPECT_EQ(recorder.events, std::vector<int>{preferencesChanged});
-    EXPECT_TRUE(p.anyChanged());
-    p.restoreAll();
-    EXPECT_FALSE(p.anyChanged());
-    EXPECT_FALSE(p.alwaysUseFloatingPointFormat);
 }
 
 } // namespace

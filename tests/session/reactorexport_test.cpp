@@ -66,32 +66,30 @@ TEST_F(ReactorExportTest, ColumnChoicesLeaveNoEmptyFields) {
     EXPECT_EQ(exported(), (std::vector<std::string>{"0\t0", "1e-3\t1e-3", "2e-3\t1.999e-3"}));
 }
 
-TEST_F(ReactorExportTest, WeightedObservationOnlyWhileShown) {
-    table.componentFlags = {false, false};
-    program.weightedObservation.compute();
-    std::vector<std::string> lines = exported();
-    EXPECT_EQ(lines[0], "time");
+TEST_F(ReactorExportTest, AMissingSeriesShiftsNoColumn) {
+    addComponent(program.vReactor, "D", 0);
     program.weightedObservation.active = true;
     program.weightedObservation.compute();
-    lines = exported();
-    EXPECT_EQ(lines[0], "time\tweightedObservation");
-    EXPECT_EQ(lines[1], "0\t1e+0"); // weights 1: A + B = 1
+    table.includeTime = false;
+    table.componentFlags = {false, false, true};
+    const std::vector<std::string> lines = exported();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "D\tweightedObservation");
+    EXPECT_EQ(lines[1], "\t1e+0");
 }
 
-TEST_F(ReactorExportTest, NoPointsGiveOnlyTheHeaderAndFailuresRestoreTheFormat) {
-    program.reactor.timeResolution = -1; // the calculation refuses
+TEST_F(ReactorExportTest, RateColumnsFollowTheComponentsOnePerReaction) {
+    // A second reaction, inactive: its column is there, at 0.
+    addReaction(program.vReactor, {{1, 1, -1}, {0, 1, +1}}, 7, false);
     program.calculation.calculate();
-    EXPECT_EQ(exported(), (std::vector<std::string>{"time\tA\tB"}));
-
-    ASSERT_TRUE(exportTo(dir.file("k.dat")));
-    const std::string before = readFileBytes(dir.file("k.dat"));
-    program.preferences.alwaysUseFloatingPointFormat = true;
-    EXPECT_FALSE(exportTo(dir.file("missing/k.dat")));
-    EXPECT_FALSE(exportTo(dir.path()));
-    EXPECT_TRUE(alwaysScientific);
-    EXPECT_EQ(numberPrecision, 3);
-    alwaysScientific = false;
-    EXPECT_EQ(readFileBytes(dir.file("k.dat")), before);
+    program.weightedObservation.active = true;
+    program.weightedObservation.compute();
+    table.includeReactionRates = true;
+    table.componentFlags = {false, true};
+    EXPECT_EQ(exported(),
+              (std::vector<std::string>{"time\tB\tv1\tv2\tweightedObservation",
+                                        "0\t0\t1e+0\t0\t1e+0", "1e-3\t1e-3\t9.99e-1\t0\t1e+0",
+                                        "2e-3\t1.999e-3\t9.98001e-1\t0\t1e+0"}));
 }
 
 } // namespace

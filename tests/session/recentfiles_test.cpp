@@ -1,7 +1,6 @@
 #include "session/recentfiles.h"
 
 #include "session/programfiles.h"
-#include "support/filesizelimit.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -57,17 +56,6 @@ TEST_F(RecentFilesTest, ReadingToleratesDamagedFiles) {
         writeFileBytes(config(), bytes);
         EXPECT_EQ(filesOf(RecentFiles(config())), expected) << bytes.substr(0, 60);
     }
-}
-
-TEST_F(RecentFilesTest, AFailedSaveLeavesThePreviousFile) {
-    RecentFiles recent(config());
-    recent.add("/first.vsn");
-    const std::string before = readFileBytes(config());
-    FileSizeLimit limit(1024); // cuts the write short
-    ASSERT_TRUE(limit.ok);
-    const bool added = recent.add("/" + std::string(4000, 'n'));
-    EXPECT_FALSE(added);
-    EXPECT_EQ(readFileBytes(config()), before);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "session/sessioncommands.h"
 
+#include "readerharness.h"
 #include "session/program.h"
 #include "session/programfiles.h"
 #include "support/recordingmessagesink.h"
@@ -19,7 +20,10 @@ struct ScriptedDialogs : SessionDialogs {
         questions.push_back(question);
         return answer;
     }
-    std::string chooseOpenFile() override { return openFile; }
+    std::string chooseOpenFile() override {
+        ++openDialogs;
+        return openFile;
+    }
     std::string chooseSaveFile(const std::string& proposed) override {
         proposals.push_back(proposed);
         return saveFile;
@@ -29,6 +33,7 @@ struct ScriptedDialogs : SessionDialogs {
     Answer answer = Answer::cancel;
     std::string openFile, saveFile, caption = "(none)";
     std::vector<std::string> questions, proposals;
+    int openDialogs = 0;
 };
 
 class SessionCommandsTest : public ::testing::Test {
@@ -38,24 +43,21 @@ protected:
         addComponent(program.vReactor, "A", 1);
         program.pushUndo("New component", false);
     }
+    // What a failed command must leave as it was.
+    std::vector<std::string> visibleState() {
+        std::vector<std::string> state{dialogs.caption, sessionText(program),
+                                       std::to_string(program.history.count()),
+                                       std::to_string(program.history.current())};
+        state.insert(state.end(), program.recentFiles.files.begin(),
+                     program.recentFiles.files.end());
+        return state;
+    }
     TempDir dir;
     RecordingMessageSink messages;
     Program program{dir.path()};
     ScriptedDialogs dialogs;
     SessionCommands commands{program, dialogs};
 };
-
-TEST_F(SessionCommandsTest, NothingToLoseAsksNothing) {
-    EXPECT_TRUE(commands.newSession());
-    EXPECT_TRUE(dialogs.questions.empty());
-    EXPECT_EQ(dialogs.caption, "new");
-
-    edit();
-    program.preferences.warningOnSessionDelete = false;
-    EXPECT_TRUE(commands.newSession());
-    EXPECT_TRUE(dialogs.questions.empty());
-    EXPECT_TRUE(program.vReactor.components.empty());
-}
 
 TEST_F(SessionCommandsTest, UnnamedModifiedSessionIsOfferedSaveAs) {
     edit();
@@ -132,14 +134,40 @@ TEST_F(SessionCommandsTest, PresetsSortedIgnoringCaseAndOpenTheListedFile) {
     EXPECT_EQ(program.vReactor.components[0].name, "P");
 }
 
-TEST_F(SessionCommandsTest, RecentItemsOpenTheirFile) {
-    ReactorSession s;
-    ASSERT_TRUE(s.save(dir.file("r.vsn"), 3));
-    program.recentFiles.add(dir.file("R.VSN"));
-    program.recentFiles.add(dir.file("r.vsn"));
-    ASSERT_EQ(program.recentFiles.files.count(), 1);
-    EXPECT_TRUE(commands.openRecent(0));
-    EXPECT_FALSE(commands.openRecent(5));
+TEST_F(SessionCommandsTest, FailedOpenAndSaveAsLeaveCaptionHistoryAndRecentFiles) {
+    dialogs.saveFile = dir.file("s.vsn");
+    edit();
+    ASSERT_TRUE(commands.saveAs());
+    edit();
+    // Cancel at the question: no file dialog.
+    dialogs.answer = SessionDialogs::Answer::cancel;
+    EXPECT_FALSE(commands.open());
+    EXPECT_EQ(dialogs.openDialogs, 0);
+
+    const std::vector<std::string> before = visibleState();
+    writeFileBytes(dir.file("bad.vsn"), "no session here\n");
+    dialogs.answer = SessionDialogs::Answer::no;
+    for (const std::string& file : {dir.file("bad.vsn"), dir.file("missing.vsn")}) {
+        dialogs.openFile = file;
+        EXPECT_FALSE(commands.open()) << file;
+        EXPECT_EQ(visibleState(), before) << file;
+    }
+    EXPECT_EQ(dialogs.openDialogs, 2);
+    EXPECT_EQ(messages.messages,
+              std::vector<std::string>{"Failed to open session: " + dir.file("bad.vsn")});
+
+    dialogs.saveFile = dir.file("no such folder/t.vsn");
+    EXPECT_FALSE(commands.saveAs());
+    EXPECT_EQ(visibleState(), before);
+}
+
+TEST_F(SessionCommandsTest, CloseAsksWhenTheLastRunCannotBeWritten) {
+    program.preferences.rememberLastRun = true;
+    std::filesystem::create_directory(program.lastRunFile()); // no file can go there
+    edit();
+    dialogs.answer = SessionDialogs::Answer::cancel;
+    EXPECT_FALSE(commands.mayClose());
+    EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Save actual session?"});
 }
 
 } // namespace

@@ -53,9 +53,6 @@ public:
     std::deque<std::optional<std::string>> texts;
     std::deque<std::optional<double>> numbers;
     std::vector<AskCall> calls;
-    // Called while the dialog would be open, after the answer was applied:
-    // tests look at the state a live change leaves.
-    std::function<void()> whileOpen;
 
 private:
     template <typename T>
@@ -68,7 +65,6 @@ private:
         const bool same = *value == *a;
         *value = *a;
         if (onChange) onChange();
-        if (whileOpen) whileOpen();
         return same ? 1 : 2;
     }
 };

@@ -16,6 +16,10 @@ TEST_F(BatchTest, KineticsTableOnStandardOutputOrInAFile) {
     r = run("kinetics " + session + " --all --no-labels");
     EXPECT_EQ(r.out, "0\t1e+0\t0\n1e-3\t9.99e-1\t1e-3\n2e-3\t9.98001e-1\t1.999e-3\n");
     EXPECT_EQ(run("kinetics " + session + " --extended").out.substr(0, 7), "time\tA\n");
+    // An animated rate constant is computed at its set value.
+    r = run("kinetics " + writeSession("animated.vsn", 0.001, false, true));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "time\tA\n0\t1e+0\n1e-3\t9.99e-1\n2e-3\t9.98001e-1\n");
 
     const std::string observed = writeSession("w.vsn", 0.001, true);
     r = run("kinetics " + observed + " -o " + dir.file("k.dat"));
@@ -60,6 +64,40 @@ TEST_F(BatchTest, ResaveAndEquations) {
     EXPECT_EQ(plain.status, 0);
     EXPECT_LT(plain.out.size(), full.out.size()) << "the scheme lines are gone";
     EXPECT_EQ(run("equations " + dir.file("missing.vsn")).status, 1);
+}
+
+// 2A + C <=> B with the forward constant animated and C constant.
+TEST_F(BatchTest, EquationsAsPlainTextAndLatex) {
+    ReactorSession s;
+    const int a = addComponent(s.vReactor, "A", 1);
+    const int b = addComponent(s.vReactor, "B", 0);
+    const int c = addComponent(s.vReactor, "C_1", 0.5, true);
+    addReaction(s.vReactor, {{a, 2, -1}, {c, 1, -1}, {b, 1, +1}}, 2, true, 2.5e-4, true).animate =
+        true;
+    const std::string session = dir.file("e.vsn");
+    ASSERT_TRUE(s.save(session, 3));
+
+    const Outcome text = run("equations " + session + " --text");
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, "\n1.        2A + C_1 <-> B\n\n\n"
+                        "d[A]/dt = -2k1[A]^2[C_1] + 2k-1[B]\n\n"
+                        "d[B]/dt = k1[A]^2[C_1] - k-1[B]\n\nd[C_1]/dt = 0\n\n\n"
+                        "k1 = 2 \xC2\xB1 animation        k-1 = 2.5e-4\n\n"
+                        "[A]0 = 1\n[B]0 = 0\n[C_1]0 = 0.5 = constant\n");
+    const Outcome latex = run("equations --latex " + session);
+    EXPECT_EQ(latex.status, 0) << latex.err;
+    EXPECT_EQ(latex.out, R"(\begin{align*}
+&1.\qquad 2\mathrm{A} + \mathrm{C\_1} \rightleftharpoons \mathrm{B} \\
+&\frac{d[\mathrm{A}]}{dt} = -2k_{1}[\mathrm{A}]^{2}[\mathrm{C\_1}] + 2k_{-1}[\mathrm{B}] \\
+&\frac{d[\mathrm{B}]}{dt} = k_{1}[\mathrm{A}]^{2}[\mathrm{C\_1}] - k_{-1}[\mathrm{B}] \\
+&\frac{d[\mathrm{C\_1}]}{dt} = 0 \\
+&k_{1} = 2 \pm \text{animation}\qquad k_{-1} = 2.5 \cdot 10^{-4} \\
+&[\mathrm{A}]_{0} = 1 \\
+&[\mathrm{B}]_{0} = 0 \\
+&[\mathrm{C\_1}]_{0} = 0.5 = \text{constant}
+\end{align*}
+)");
+    EXPECT_EQ(run("equations " + session + " --text --latex").status, 2);
 }
 
 } // namespace

@@ -64,7 +64,7 @@ TEST_F(BatchFitTest, FitsTheValuesBehindAnExportedTable) {
         EXPECT_NE(lines[i][1].find("e"), std::string::npos) << "scientific form";
     }
     EXPECT_EQ(lines[3][0], "SSR");
-    EXPECT_EQ(lines[4], (std::vector<std::string>{"points", "6003"}));
+    EXPECT_EQ(lines[4], (std::vector<std::string>{"points", "3003"}));
 
     // The saved session carries the values and the data: fitting it again
     // needs no file and starts where the first fit ended.

@@ -50,26 +50,6 @@ TEST_F(BatchTest, PlotDrawsWhatTheKineticsWindowShowsWithoutADisplay) {
     EXPECT_EQ(QImage(QString::fromStdString(image)).size(), QSize(320, 200));
 }
 
-// Bad sizes and a missing output are refused; unwritable images and sessions
-// are reported. The other commands never start Qt: an unusable platform does
-// not matter to them.
-TEST_F(BatchTest, PlotRefusesBadInputAndTableCommandsNeedNoQt) {
-    const std::string session = writeSession("s.vsn");
-    for (const char* size :
-         {"99x100", "100x4001", "800", "x500", "800x", "8OOx500", "-800x500", "1234567x1"})
-        EXPECT_EQ(run("plot " + session + " -o p.png --size " + size).status, 2) << size;
-    EXPECT_EQ(run("plot " + session).status, 2) << "no output file";
-    const Outcome unwritable = run("plot " + session + " -o " + dir.file("none/p.png"));
-    EXPECT_EQ(unwritable.status, 1);
-    EXPECT_NE(unwritable.err.find("Failed to write the plot image."), std::string::npos);
-    EXPECT_EQ(run("plot " + dir.file("missing.vsn") + " -o " + dir.file("p.png")).status, 1);
-
-    const std::string broken = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=none ";
-    for (const std::string& command : {"kinetics " + session, "equations " + session,
-                                       "resave " + session + " " + dir.file("copy.vsn")})
-        EXPECT_EQ(run(command, broken).status, 0) << command;
-}
-
 } // namespace
 
 #endif

@@ -59,7 +59,19 @@ TFcontrol::TFcontrol(Program& program, QWidget* parent) : QWidget(parent), progr
     render();
 }
 
+// While the reference solution is shown, the box grows one line downwards
+// into the margin for its deviation line.
+int TFcontrol::statusBoxHeight() const {
+    return statusHeight + (program_.kineticsView.referenceSolution ? statusLineHeight : 0);
+}
+
 void TFcontrol::showStatus(const std::string& message) {
+    if (!message.empty() && statusRect.height() != statusBoxHeight()) {
+        status = message;
+        render();
+        update();
+        return;
+    }
     if (!message.empty()) {
         status = message;
         QPainter painter(&image_);
@@ -102,7 +114,8 @@ void TFcontrol::render() {
                           switchWidth, fieldHeight),
                     QStringLiteral("Auto Refresh"), program_.kineticsView.autoRefresh);
 
-    statusRect = QRect(margin, h - statusBottomGap - statusHeight, w - 2 * margin, statusHeight);
+    statusRect =
+        QRect(margin, h - statusBottomGap - statusHeight, w - 2 * margin, statusBoxHeight());
     if (!program_.kineticsView.autoRefresh) status = "offline";
     paintStatus(painter);
 }

@@ -51,6 +51,7 @@ protected:
 private:
     void render();
     void paintStatus(QPainter& painter);
+    int statusBoxHeight() const;
     // A changed simulation setting reaches the kinetics unless an animation
     // keeps them current itself.
     void announceParameters();

@@ -60,7 +60,10 @@ EquationsRenderer::EquationsRenderer(int equationsStyle, int systemScheme, bool 
     : style(equationsStyle), large(largeMetrics), sortMode(withSortArrows),
       metrics(largeMetrics ? largeEquationsMetrics : normalEquationsMetrics),
       colours(equationsColours(equationsStyle, systemScheme)),
-      normalFont_(uiFont(metrics.normalPixels)), smallFont_(uiFont(metrics.smallPixels)) {}
+      normalFont_(uiFont(metrics.normalPixels)), smallFont_(uiFont(metrics.smallPixels)) {
+    for (auto& font : advances_)
+        font.fill(-1);
+}
 
 QPoint EquationsRenderer::origin() const {
     if (style != Preferences::equationsNotebook) return {0, 0};
@@ -195,7 +198,9 @@ void EquationsRenderer::paintText(QPainter& painter, const std::string& line, in
             const QString character(text[static_cast<qsizetype>(i)]);
             painter.setFont(small ? smallFont_ : normalFont_);
             drawAt(x, centre - fm.height() / 2, character, fm);
-            x += fm.horizontalAdvance(character);
+            int& advance = advances_[small ? 1 : 0][static_cast<unsigned char>(line[i])];
+            if (advance < 0) advance = fm.horizontalAdvance(character);
+            x += advance;
             ++i;
             continue;
         }

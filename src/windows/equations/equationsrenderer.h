@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QRect>
 
+#include <array>
+
 #include <string>
 
 class QImage;
@@ -65,4 +67,7 @@ private:
 
     QFont normalFont_;
     QFont smallFont_;
+    // The advance of each single-byte character in the normal and the small
+    // font, measured once (-1 until then): measuring shapes the text anew.
+    mutable std::array<std::array<int, 256>, 2> advances_;
 };

@@ -2,6 +2,7 @@
 
 #include "foundation/eventreceiver.h"
 #include "model/equationsdocument.h"
+#include "model/equationslatex.h"
 #include "model/vreactor.h"
 #include "session/preferences.h"
 #include "session/undorecorder.h"
@@ -13,6 +14,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <utility>
 
 namespace {
 
@@ -32,6 +35,7 @@ TFequations::TFequations(Vreactor& reactor, Preferences& preferences, UndoRecord
     // The whole client area is painted from the off-screen image.
     setAttribute(Qt::WA_OpaquePaintEvent);
     localMenu_->addAction(copyEquationsLabel, this, &TFequations::copyEquations);
+    localMenu_->addAction(copyLatexLabel, this, &TFequations::copyEquationsAsLatex);
 }
 
 void TFequations::rebuild(bool resetScroll) {
@@ -42,14 +46,28 @@ void TFequations::rebuild(bool resetScroll) {
 }
 
 void TFequations::render() {
-    const Text_ lines =
-        generateEquations(reactor_, {preferences_.displayReactionScheme,
-                                     preferences_.groupIdenticalConcentrationTerms});
+    Text_ lines = generateEquations(reactor_, {preferences_.displayReactionScheme,
+                                               preferences_.groupIdenticalConcentrationTerms});
+    const QSize size = this->size().expandedTo(QSize(1, 1));
+    // A drag on a rate constant or an animation changes no text: the image
+    // stays when nothing that it shows has changed.
+    const RenderedLook look{preferences_.equationsStyle,
+                            preferences_.colorSchemeSystem,
+                            preferences_.equationsLargeFont,
+                            sortMode,
+                            size,
+                            scroll.position,
+                            scroll.dragging};
+    if (rendered_ && look == renderedLook_ && lines == renderedLines_) return;
     const EquationsRenderer renderer(preferences_.equationsStyle, preferences_.colorSchemeSystem,
                                      preferences_.equationsLargeFont, sortMode);
-    const QSize size = this->size().expandedTo(QSize(1, 1));
     if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
     renderer.render(image_, lines, scroll, arrows);
+    // The look after the paint, which keeps the scroll position in range.
+    renderedLook_ = look;
+    renderedLook_.scrollPosition = scroll.position;
+    renderedLines_ = std::move(lines);
+    rendered_ = true;
 }
 
 void TFequations::copyEquations() {
@@ -57,6 +75,12 @@ void TFequations::copyEquations() {
         generateEquations(reactor_, {preferences_.displayReactionScheme,
                                      preferences_.groupIdenticalConcentrationTerms});
     QApplication::clipboard()->setText(fromCp1252(readableEquations(lines)));
+}
+
+void TFequations::copyEquationsAsLatex() {
+    QApplication::clipboard()->setText(
+        fromCp1252(latexEquations(reactor_, {preferences_.displayReactionScheme,
+                                             preferences_.groupIdenticalConcentrationTerms})));
 }
 
 void TFequations::paintEvent(QPaintEvent*) {

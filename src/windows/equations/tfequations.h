@@ -12,9 +12,10 @@ class UndoRecorder;
 class Vreactor;
 
 // The equations window: a floating tool window that stays on top and shows
-// the reaction system as mathematics, typeset afresh from the model at every
-// paint. In sort mode, arrows on the reaction and component lines move them
-// up and down. A right click offers "Copy Equations".
+// the reaction system as mathematics, generated from the model at every
+// paint and typeset again only when its text or look changed. In sort mode,
+// arrows on the reaction and component lines move them up and down. A right
+// click offers "Copy Equations" and "Copy Equations as LaTeX".
 class TFequations : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ public:
     static constexpr const char* sortReactionsLabel = "Sort reactions";
     static constexpr const char* sortComponentsLabel = "Sort components";
     static constexpr const char* copyEquationsLabel = "Copy Equations";
+    static constexpr const char* copyLatexLabel = "Copy Equations as LaTeX";
 
     TFequations(Vreactor& reactor, Preferences& preferences, UndoRecorder& undo,
                 QWidget* parent = nullptr);
@@ -34,6 +36,8 @@ public:
 
     // The equations as readable plain text on the clipboard.
     void copyEquations();
+    // The equations as a LaTeX fragment on the clipboard.
+    void copyEquationsAsLatex();
 
     // The last rendering, as copied to the window.
     const QImage& image() const { return image_; }
@@ -63,4 +67,18 @@ private:
     UndoRecorder& undo_;
     QImage image_;
     QMenu* localMenu_;
+    // What the image shows.
+    struct RenderedLook {
+        int style;
+        int scheme;
+        bool large;
+        bool sortMode;
+        QSize size;
+        int scrollPosition;
+        bool dragging;
+        bool operator==(const RenderedLook&) const = default;
+    };
+    bool rendered_ = false;
+    RenderedLook renderedLook_{};
+    Text_ renderedLines_;
 };

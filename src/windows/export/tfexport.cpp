@@ -115,6 +115,7 @@ void TFexport::refill() {
     if (program_.weightedObservation.active)
         addCheckItem(CBfunctionsToExport, QString::fromLatin1(observationItem),
                      table_.includeWeightedObservation);
+    addCheckItem(CBfunctionsToExport, QString::fromLatin1(ratesItem), table_.includeReactionRates);
     CBincludeColumnLabels->setChecked(table_.includeColumnLabels);
     iterationsChoice->button(stepItem(table_.iterationsStep))->setChecked(true);
 }
@@ -126,11 +127,16 @@ void TFexport::copyChecks() {
         table_.componentFlags[i] = checked(CBfunctionsToExport, i + 1);
     if (program_.weightedObservation.active)
         table_.includeWeightedObservation = checked(CBfunctionsToExport, components + 1);
+    table_.includeReactionRates = checked(CBfunctionsToExport, CBfunctionsToExport->count() - 1);
 }
 
 bool TFexport::exportKinetics() {
     const std::string file = chooseFile_ ? chooseFile_() : ExportFileDialog::choose(this);
     if (file.empty()) return false;
+    // With auto refresh off the stored results may belong to an earlier
+    // state of the system: their values would stand under today's names.
+    if (!program_.calculation.resultsCurrent()) program_.calculation.calculate();
+    if (program_.weightedObservation.active) program_.weightedObservation.compute();
     if (!table_.exportTo(file, program_.vReactor, program_.calculation,
                          program_.weightedObservation, program_.preferences)) {
         showMessage(failureMessage);

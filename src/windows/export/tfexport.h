@@ -25,6 +25,8 @@ public:
     static constexpr const char* failureMessage = "Failed to export kinetics.";
     static constexpr const char* timeItem = "Time Scale";
     static constexpr const char* observationItem = "weighted observation";
+    // The last list item: one column "vN" per reaction.
+    static constexpr const char* ratesItem = "reaction rates (v1, v2, ...)";
     static constexpr const char* exportCaption = "Export...";
     static constexpr int clientWidth = 465;
     static constexpr int clientHeight = 225;
@@ -40,7 +42,8 @@ public:
     // components' visible curves first. Runs whenever the dialog is shown.
     void refill();
 
-    // What a click on "Export..." does: asks for a file and exports to it.
+    // What a click on "Export..." does: asks for a file and exports to it,
+    // computing the kinetics first when the stored ones are out of date.
     // On success the dialog closes; on failure the user is told and it
     // stays open. False when cancelled or failed.
     bool exportKinetics();

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -9,7 +10,9 @@ namespace {
 
 constexpr QPoint pointerOffset(132, 68);
 
-QPoint pushedInside(QPoint topLeft, QSize size, const QRect& area) {
+} // namespace
+
+QPoint keptInside(QPoint topLeft, QSize size, const QRect& area) {
     if (area.isEmpty()) return topLeft;
     topLeft.setX(std::max(topLeft.x(), area.left()));
     topLeft.setY(std::max(topLeft.y(), area.top()));
@@ -18,10 +21,16 @@ QPoint pushedInside(QPoint topLeft, QSize size, const QRect& area) {
     return topLeft;
 }
 
-} // namespace
-
 QPoint dialogPosition(QPoint pointer, QSize size, const QRect& area, const QRect& screen) {
-    return pushedInside(pushedInside(pointer - pointerOffset, size, area), size, screen);
+    return keptInside(keptInside(pointer - pointerOffset, size, area), size, screen);
+}
+
+QMargins expectedFrameMargins(const QWidget* window, const QWidget* owner) {
+    if (window->windowFlags() & Qt::FramelessWindowHint) return QMargins();
+    const QWindow* own = window->windowHandle();
+    if (own && !own->frameMargins().isNull()) return own->frameMargins();
+    const QWindow* other = owner ? owner->window()->windowHandle() : nullptr;
+    return other ? other->frameMargins() : QMargins();
 }
 
 QRect ownerClientArea(const QWidget* owner) {

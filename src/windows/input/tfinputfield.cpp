@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cmath>
@@ -133,7 +134,18 @@ void TFinputField::placeUnderPointer(QPoint pointer, const QRect& clientArea) {
     QScreen* screen = QGuiApplication::screenAt(pointer);
     if (!screen) screen = QGuiApplication::primaryScreen();
     const QRect screenArea = screen ? screen->availableGeometry() : QRect();
-    move(dialogPosition(pointer, frameGeometry().size(), clientArea, screenArea));
+    // Before it is shown the dialog knows no frame of its own; the whole
+    // frame must fit, not only the client area.
+    const QSize outer = size().grownBy(expectedFrameMargins(this, parentWidget()));
+    move(dialogPosition(pointer, outer, clientArea, screenArea));
+}
+
+void TFinputField::keepFrameOnScreen() {
+    const QScreen* current = screen();
+    if (!current) return;
+    const QRect frame = frameGeometry();
+    const QPoint inside = keptInside(frame.topLeft(), frame.size(), current->availableGeometry());
+    if (inside != frame.topLeft()) move(inside);
 }
 
 int TFinputField::outcome() const {
@@ -158,6 +170,8 @@ void TFinputField::showEvent(QShowEvent* event) {
     if (mode == textMode)
         Evalue->setMaxLength(static_cast<int>(clampInto(std::trunc(maxValue), 0, longestText)));
     if (step < 0 || mode == textMode) shorten();
+    // The window system tells the real frame once the dialog is up.
+    QTimer::singleShot(0, this, &TFinputField::keepFrameOnScreen);
     showValue();
     Evalue->selectAll();
     Evalue->setFocus();

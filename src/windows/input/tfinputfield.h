@@ -87,6 +87,8 @@ private:
     void acceptValue();
     void restore();
     void shorten();
+    // Moves the dialog back onto the screen when its frame passes an edge.
+    void keepFrameOnScreen();
     void pointerMoved(int x, bool leftHeld);
     void pressed(int x);
     void released(int x, Qt::MouseButton button);

@@ -7,9 +7,12 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QLine>
+#include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -48,7 +51,7 @@ double fractionalPart(double v) {
 
 } // namespace
 
-FnDisplayer::FnDisplayer(QImage& bitmap)
+FnDisplayer::FnDisplayer(QPaintDevice& bitmap)
     : bitmap_(bitmap), painter_(&bitmap), w1_(std::max(0, bitmap.width() - 1)),
       h1_(std::max(0, bitmap.height() - 1)) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -72,7 +75,7 @@ void FnDisplayer::setLabelColour(int colour) {
 }
 
 void FnDisplayer::fill() {
-    painter_.fillRect(bitmap_.rect(), toQColor(penColour_));
+    painter_.fillRect(QRect(0, 0, bitmap_.width(), bitmap_.height()), toQColor(penColour_));
 }
 
 void FnDisplayer::setAxes(double minX, double maxX, double minY, double maxY, bool logX, bool logY,
@@ -169,6 +172,14 @@ void FnDisplayer::curve(const Llist<double>& values, int count, bool markEnds) {
 
     bool connected = false;
     QPoint previous;
+    // Unstriped, the segments go to the painter in batches: one call for many
+    // lines costs little more than one for a single line, and each line is
+    // drawn as on its own (a polyline would join them differently).
+    std::vector<QLine> piece;
+    const auto drawPiece = [&] {
+        if (!piece.empty()) painter_.drawLines(piece.data(), static_cast<int>(piece.size()));
+        piece.clear();
+    };
     bool firstShown = false;
     bool lastShown = false;
     QPoint first;
@@ -199,12 +210,17 @@ void FnDisplayer::curve(const Llist<double>& values, int count, bool markEnds) {
         if (connected && p == previous) continue;
         if (striped && i % 2 == 1) usePen(dimmed(colour, fractionalPart((*stripeTimes_)[i] * k)));
         if (connected) {
-            painter_.drawLine(previous, p);
+            if (striped) {
+                painter_.drawLine(previous, p);
+            } else {
+                piece.emplace_back(previous, p);
+            }
             ++segmentsDrawn;
         }
         previous = p;
         connected = true;
     }
+    drawPiece();
 
     if (markEnds && lastShown) {
         if (firstShown) {
@@ -215,6 +231,32 @@ void FnDisplayer::curve(const Llist<double>& values, int count, bool markEnds) {
         painter_.drawEllipse(last, endMarkRadius, endMarkRadius);
     }
     usePen(colour);
+}
+
+void FnDisplayer::dashedCurve(const Llist<double>& values, int count) {
+    count = std::clamp(count, 0, values.count());
+    // Whole runs as polylines: the dash pattern would restart on every
+    // short segment of a line drawn piece by piece.
+    QPen pen(toQColor(penColour_), 1, Qt::DashLine);
+    painter_.save();
+    painter_.setPen(pen);
+    QPolygon run;
+    const auto flush = [&] {
+        if (run.size() > 1) painter_.drawPolyline(run);
+        run.clear();
+    };
+    for (int i = 0; i < count; ++i) {
+        const bool hasX = !xValues_ || i < xCount_;
+        const double xv = xValues_ ? (hasX ? (*xValues_)[i] : 0.0) : i;
+        if (!hasX || !pointShown(xv, values[i])) {
+            flush();
+            continue;
+        }
+        const QPoint p(xPixel(xv), yPixel(values[i]));
+        if (run.isEmpty() || run.last() != p) run.append(p);
+    }
+    flush();
+    painter_.restore();
 }
 
 void FnDisplayer::paintLabels() {

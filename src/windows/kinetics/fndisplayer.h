@@ -7,9 +7,9 @@
 
 #include <QPainter>
 
-class QImage;
+class QPaintDevice;
 
-// Draws function plots onto a bitmap: grid with number labels, zero lines and
+// Draws function plots onto a bitmap or a vector device: grid with number labels, zero lines and
 // curves on linear or logarithmic axes. Built anew for each paint; the calls
 // follow the order: colours and fill, axes, grids, zero lines, x values and
 // stripes, curves, labels. Colours are 24-bit values with red in the low byte.
@@ -27,8 +27,9 @@ public:
     static constexpr double negligible = 1e-100;
     static constexpr int endMarkRadius = 4;
 
-    // Binds to the bitmap for the lifetime of the object.
-    explicit FnDisplayer(QImage& bitmap);
+    // Binds to the device (a bitmap, an SVG or a PDF page) for the lifetime
+    // of the object.
+    explicit FnDisplayer(QPaintDevice& bitmap);
 
     void setPenColour(int colour);
     // Colour of the labels made from now on.
@@ -57,6 +58,9 @@ public:
     // colour, broken where a point cannot be shown. With markEnds, a disc at
     // the first point in half the colour and one at the last in full colour.
     void curve(const Llist<double>& values, int count, bool markEnds);
+    // The same line dashed, in the pen colour and without end marks; a
+    // reference drawn over a solid curve stays visible beside it.
+    void dashedCurve(const Llist<double>& values, int count);
     // Paints the collected labels and empties the list.
     void paintLabels();
 
@@ -77,7 +81,7 @@ private:
     void addLabel(const std::string& text, int left, int top);
     void usePen(int colour);
 
-    QImage& bitmap_;
+    QPaintDevice& bitmap_;
     QPainter painter_;
     int w1_;
     int h1_;

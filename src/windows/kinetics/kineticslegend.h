@@ -4,6 +4,8 @@
 
 #include <QRect>
 
+#include <vector>
+
 class KineticsColours;
 class QPainter;
 class Vreactor;
@@ -26,4 +28,6 @@ public:
     // One rectangle per unique component, in bitmap coordinates.
     Llist<QRect> visibilityMarkers;
     Llist<QRect> xAxisMarkers;
+    // While the plot shows reaction rates: the reaction of each row.
+    std::vector<int> rateReactions;
 };

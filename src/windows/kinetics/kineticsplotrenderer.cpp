@@ -3,11 +3,14 @@
 #include "engine/calculation.h"
 #include "engine/weightedobservation.h"
 #include "model/vreactor.h"
+#include "reference/referencecurves.h"
 #include "session/animation.h"
 #include "session/kineticsview.h"
 #include "windows/common/colour.h"
 #include "windows/fitting/measurementmarkers.h"
+#include "windows/common/windowlook.h"
 #include "windows/kinetics/animationindicator.h"
+#include "windows/kinetics/derivedplot.h"
 #include "windows/kinetics/fndisplayer.h"
 #include "windows/kinetics/kineticscolours.h"
 #include "windows/kinetics/kineticslook.h"
@@ -18,19 +21,33 @@
 
 #include <algorithm>
 
+namespace {
+
+Llist<double> toList(const std::vector<double>& values) {
+    Llist<double> list;
+    for (double v : values)
+        list.add(v);
+    return list;
+}
+
+} // namespace
+
 KineticsPlotRenderer::KineticsPlotRenderer(const Vreactor& reactionSystem,
                                            const Calculation& lastCalculation,
                                            const WeightedObservation& weightedObservation)
     : system_(reactionSystem), calculation_(lastCalculation), observation_(weightedObservation) {}
 
-KineticsLegend KineticsPlotRenderer::renderPlot(QImage& bitmap, KineticsView& view) const {
+KineticsLegend KineticsPlotRenderer::renderPlot(QPaintDevice& bitmap, KineticsView& view) const {
     KineticsLegend legend;
-    if (bitmap.isNull()) return legend;
+    const QSize size(bitmap.width(), bitmap.height());
+    if (size.isEmpty()) return legend;
     const KineticsColours colours(colourScheme);
     if (!view.autoRefresh || calculation_.isBusy()) {
-        bitmap.fill(colours.background);
+        QPainter(&bitmap).fillRect(QRect(QPoint(0, 0), size), colours.background);
         return legend;
     }
+    if (!derived_ && (view.reactionRates || view.yScale != KineticsView::concentration))
+        return renderDerived(bitmap, view);
 
     KineticsRanges ranges;
     ranges.compute(view, system_, calculation_, observation_, simulationTime, measurements);
@@ -71,12 +88,52 @@ KineticsLegend KineticsPlotRenderer::renderPlot(QImage& bitmap, KineticsView& vi
             plot.setPenColour(fromQColor(observationColour));
             plot.curve(observation_.values, p, phasePlot);
         }
+        if (view.referenceSolution && reference && reference->ready && reference->points == p) {
+            for (int i = 0; i < n && i < static_cast<int>(reference->values.size()); ++i) {
+                const Vcomponent& c = system_.uniqueComponent(i);
+                if (!c.monitor || i == xc) continue;
+                plot.setPenColour(c.color);
+                plot.dashedCurve(toList(reference->values[static_cast<size_t>(i)]), p);
+            }
+            if (observation_.active && !reference->observation.empty()) {
+                plot.setPenColour(fromQColor(observationColour));
+                plot.dashedCurve(toList(reference->observation), p);
+            }
+        }
     }
     if (measurements && n > 0)
         MeasurementMarkers::paint(plot, system_, observation_.active, *measurements);
     plot.paintLabels();
-    paintIndicator(plot.canvas(), bitmap.width(), colours.text);
-    legend.paint(plot.canvas(), bitmap.size(), system_, observation_.active, colours, largeLabels);
+    paintIndicator(plot.canvas(), size.width(), colours.text);
+    legend.paint(plot.canvas(), size, system_, observation_.active, colours, largeLabels);
+    return legend;
+}
+
+KineticsLegend KineticsPlotRenderer::renderDerived(QPaintDevice& bitmap, KineticsView& view) const {
+    const DerivedPlot data(system_, calculation_, observation_, view, hiddenRates, reference);
+    KineticsPlotRenderer inner(data.system, data.calculation, data.observation);
+    inner.simulationTime = simulationTime;
+    inner.colourScheme = colourScheme;
+    inner.largeLabels = largeLabels;
+    inner.animation = animation;
+    inner.parameterLabel = parameterLabel;
+    inner.reference = &data.reference;
+    inner.derived_ = true;
+    KineticsLegend legend = inner.renderPlot(bitmap, view);
+    // The y axis says what it shows; the concentration plot has no caption.
+    const char* caption = view.reactionRates                             ? "rate"
+                          : view.yScale == KineticsView::lnConcentration ? "ln c"
+                                                                         : "1/c";
+    QPainter painter(&bitmap);
+    painter.setFont(uiFont(largeLabels ? legendLargeTextPixels : legendTextPixels));
+    painter.setPen(KineticsColours(colourScheme).text);
+    painter.drawText(QRect(0, 0, bitmap.width(), bitmap.height()), Qt::AlignHCenter | Qt::AlignTop,
+                     QString::fromLatin1(caption));
+    // Rate curves map back to reactions; their markers stand for those.
+    if (view.reactionRates) {
+        legend.xAxisMarkers.clear();
+        legend.rateReactions = data.reactionOf;
+    }
     return legend;
 }
 

@@ -5,13 +5,16 @@
 #include "windows/kinetics/kineticslegend.h"
 
 #include <string>
+#include <vector>
 
 class Animation;
 class Calculation;
+class ReferenceCurves;
 class KineticsView;
 class Measurements;
 class QColor;
 class QImage;
+class QPaintDevice;
 class QPainter;
 class Vreactor;
 class WeightedObservation;
@@ -29,8 +32,9 @@ public:
     // not running: the curves of the stored kinetics on the ranges of the
     // view, whose automatic bounds are written back into it; otherwise only the
     // background. Returns the legend with its click rectangles (none when
-    // only the background was drawn).
-    KineticsLegend renderPlot(QImage& bitmap, KineticsView& view) const;
+    // only the background was drawn). The device may be a vector one (SVG,
+    // PDF): the curves then stay paths and the texts texts.
+    KineticsLegend renderPlot(QPaintDevice& bitmap, KineticsView& view) const;
 
     // Draws a whole client area of the window, the size of `client`: the
     // controls with the view's values and the plot in its rectangle. Returns
@@ -48,9 +52,18 @@ public:
     std::string parameterLabel;
     // Measured points drawn over the curves; none when null.
     const Measurements* measurements = nullptr;
+    // Drawn dashed after the Euler curves while the view's "reference
+    // solution" is set and they belong to the calculation shown.
+    const ReferenceCurves* reference = nullptr;
+    // Per reaction: its rate curve is hidden while the view shows rates.
+    std::vector<bool> hiddenRates;
 
 private:
     void paintIndicator(QPainter& painter, int width, const QColor& text) const;
+    KineticsLegend renderDerived(QPaintDevice& bitmap, KineticsView& view) const;
+
+    // Set on the renderer that draws a derived plot's data as it is.
+    bool derived_ = false;
 
     const Vreactor& system_;
     const Calculation& calculation_;

@@ -9,17 +9,25 @@
 #include "session/preferences.h"
 #include "session/undorecorder.h"
 #include "windows/common/cp1252.h"
+#include "windows/common/picturefile.h"
 #include "windows/common/windowframe.h"
 #include "windows/kinetics/kineticsplotrenderer.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPicture>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
 
 TFkinetics::TFkinetics(Vreactor& reactionSystem, const Reactor& reactor,
                        const Calculation& calculation, const WeightedObservation& observation,
@@ -51,22 +59,38 @@ void TFkinetics::followSize() {
 
 void TFkinetics::refresh() {
     followSize();
+    // A closed window draws nothing; it draws the current state when it is
+    // shown again.
+    if (!isVisible()) {
+        plotDirty_ = true;
+        return;
+    }
     if (plotRedrawAllowed() || plotDirty_) renderPlot();
     update();
 }
 
-void TFkinetics::renderPlot() {
+KineticsPlotRenderer TFkinetics::makeRenderer() const {
     KineticsPlotRenderer renderer(system_, calculation_, observation_);
     renderer.simulationTime = reactor_.simulationTime;
     renderer.colourScheme = preferences_.colorSchemeKinetics;
     renderer.largeLabels = preferences_.kineticsLargeLabels;
     renderer.animation = &animation_;
     renderer.measurements = measurements;
+    renderer.reference = referenceCurves;
+    renderer.hiddenRates = hiddenRates;
     if (animatedParameterLabel) renderer.parameterLabel = animatedParameterLabel();
+    return renderer;
+}
+
+void TFkinetics::renderPlot() {
     if (plotBitmap_.size() != controls_.plot.size())
         plotBitmap_ = QImage(controls_.plot.size(), QImage::Format_RGB32);
-    legend_ = renderer.renderPlot(plotBitmap_, view_);
+    legend_ = makeRenderer().renderPlot(plotBitmap_, view_);
     plotDirty_ = false;
+}
+
+void TFkinetics::paintPlot(QPaintDevice& device) {
+    makeRenderer().renderPlot(device, view_);
 }
 
 const QImage& TFkinetics::plotBitmap() {
@@ -76,7 +100,46 @@ const QImage& TFkinetics::plotBitmap() {
 }
 
 bool TFkinetics::savePlotImage(const QString& fileName) {
-    return plotBitmap().save(fileName, "PNG");
+    if (pictureFormatOf(fileName) == PictureFormat::png) return plotBitmap().save(fileName, "PNG");
+    followSize();
+    return writePicture(
+        fileName, controls_.plot.size(), [this](QPaintDevice& device) { paintPlot(device); },
+        QString::fromLatin1(caption));
+}
+
+void TFkinetics::copyPlot() {
+    QGuiApplication::clipboard()->setImage(plotBitmap());
+}
+
+void TFkinetics::printPlot(QPrinter& printer) {
+    followSize();
+    // Recorded as drawing commands and played onto the page scaled to fit, so
+    // lines and text come out at the printer's resolution.
+    QPicture picture;
+    picture.setBoundingRect(QRect(QPoint(0, 0), controls_.plot.size()));
+    paintPlot(picture);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        showMessage("Failed to print the plot.");
+        return;
+    }
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSizeF plot(controls_.plot.size());
+    const double scale = std::min(page.width() / plot.width(), page.height() / plot.height());
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, picture);
+}
+
+void TFkinetics::printPlotAsked() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromLatin1(caption));
+    if (setUpPrinter) {
+        if (!setUpPrinter(printer)) return;
+    } else {
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+    }
+    printPlot(printer);
 }
 
 void TFkinetics::paintEvent(QPaintEvent*) {
@@ -143,6 +206,8 @@ void TFkinetics::toggleLog(bool xAxis) {
     logarithmic = !logarithmic;
     // A logarithmic axis needs a positive minimum; leaving it returns to the
     // zero the user had.
+    // ln c and 1/c are scales of a linear axis.
+    if (logarithmic && !xAxis) view_.yScale = KineticsView::concentration;
     if (logarithmic)
         minimumWasZero = minimum == 0;
     else if (minimumWasZero)
@@ -190,6 +255,15 @@ void TFkinetics::editBound(bool xAxis, bool maximum) {
 bool TFkinetics::legendClick(QPoint plotPoint) {
     const int n = system_.uniqueComponentCount();
     const int visibility = legend_.visibilityMarkerAt(plotPoint);
+    if (view_.reactionRates) {
+        if (visibility < 0 || visibility >= static_cast<int>(legend_.rateReactions.size()))
+            return false;
+        const auto reaction = static_cast<size_t>(legend_.rateReactions[visibility]);
+        if (hiddenRates.size() <= reaction) hiddenRates.resize(reaction + 1, false);
+        hiddenRates[reaction] = !hiddenRates[reaction];
+        refresh();
+        return true;
+    }
     if (visibility >= 0 && visibility < n) {
         Vcomponent& c = system_.uniqueComponent(visibility);
         c.monitor = !c.monitor;
@@ -250,8 +324,52 @@ void TFkinetics::fillOptionsMenu(QMenu& menu) {
     connect(detail, &QAction::triggered, this, [this] { toggleExtendedDetail(); });
     menu.addSeparator();
 
+    addPlotContentItems(menu);
+    menu.addSeparator();
+
     QAction* save = menu.addAction(QStringLiteral("Save Plot Image..."));
     connect(save, &QAction::triggered, this, [this] { savePlotImageAs(); });
+    QAction* copy = menu.addAction(QStringLiteral("Copy Plot"));
+    connect(copy, &QAction::triggered, this, [this] { copyPlot(); });
+    QAction* print = menu.addAction(QStringLiteral("Print..."));
+    connect(print, &QAction::triggered, this, [this] { printPlotAsked(); });
+}
+
+// What the plot shows beside the Euler curves, and on which y scale.
+void TFkinetics::addPlotContentItems(QMenu& menu) {
+    QAction* reference = menu.addAction(QStringLiteral("Reference Solution"));
+    reference->setCheckable(true);
+    reference->setChecked(view_.referenceSolution);
+    connect(reference, &QAction::triggered, this, [this] {
+        view_.referenceSolution = !view_.referenceSolution;
+        // Computed with the kinetics, so the status box learns the deviation.
+        broadcast(parametersChanged);
+        record("Toggle reference solution");
+    });
+    QAction* rates = menu.addAction(QStringLiteral("Reaction Rates"));
+    rates->setCheckable(true);
+    rates->setChecked(view_.reactionRates);
+    connect(rates, &QAction::triggered, this, [this] {
+        view_.reactionRates = !view_.reactionRates;
+        refresh();
+        record("Toggle reaction rates");
+    });
+    for (const auto& [scale, title] :
+         {std::pair{KineticsView::lnConcentration, QStringLiteral("ln c")},
+          std::pair{KineticsView::inverseConcentration, QStringLiteral("1/c")}}) {
+        QAction* item = menu.addAction(title);
+        item->setCheckable(true);
+        item->setChecked(view_.yScale == scale);
+        connect(item, &QAction::triggered, this, [this, scale = scale] {
+            view_.yScale = view_.yScale == scale ? KineticsView::concentration : scale;
+            if (view_.yScale != KineticsView::concentration && view_.logY) {
+                view_.logY = false;
+                if (view_.minYWasZero) view_.minY = 0;
+            }
+            refresh();
+            record("Change y axis scale");
+        });
+    }
 }
 
 void TFkinetics::decadesChosen(const QAction* action) {
@@ -274,11 +392,10 @@ void TFkinetics::toggleExtendedDetail() {
 }
 
 void TFkinetics::savePlotImageAs() {
-    QString fileName =
-        chooseImageFile
-            ? chooseImageFile()
-            : QFileDialog::getSaveFileName(this, QStringLiteral("Save Plot Image"), QString(),
-                                           QStringLiteral("PNG Image (*.png)"));
+    QString fileName = chooseImageFile
+                           ? chooseImageFile()
+                           : QFileDialog::getSaveFileName(this, QStringLiteral("Save Plot Image"),
+                                                          QString(), pictureFileFilter());
     if (fileName.isEmpty()) return;
     if (QFileInfo(fileName).suffix().isEmpty()) fileName += QStringLiteral(".png");
     if (!savePlotImage(fileName)) showMessage("Failed to save plot image: " + toCp1252(fileName));

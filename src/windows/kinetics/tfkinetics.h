@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class Animation;
 class Calculation;
@@ -17,6 +18,10 @@ class Measurements;
 class Preferences;
 class QAction;
 class QMenu;
+class ReferenceCurves;
+class QPaintDevice;
+class QPrinter;
+class KineticsPlotRenderer;
 class Reactor;
 class UndoRecorder;
 class Vreactor;
@@ -57,13 +62,19 @@ public:
     // Redraws the plot from the current kinetics and settings and repaints.
     // While a parameter is animated the plot is only redrawn during an
     // animation step or while the preferences dialog is open, so the curves
-    // of the last step stay; the controls are repainted in any case.
+    // of the last step stay; the controls are repainted in any case. A hidden
+    // window draws nothing until it is shown again.
     void refresh();
 
     // The plot as shown, the size of the plot rectangle.
     const QImage& plotBitmap();
-    // Writes the plot as shown to a PNG file; false when it cannot be written.
+    // Writes the plot as shown to a file whose type its suffix gives: SVG or
+    // PDF as vectors, anything else as PNG; false when it cannot be written.
     bool savePlotImage(const QString& fileName);
+    // "Copy Plot": the plot as shown goes to the clipboard as an image.
+    void copyPlot();
+    // Prints the plot on the printer's page, at the printer's resolution.
+    void printPlot(QPrinter& printer);
 
     // Replaces the menu's items by those of the "Options" menu.
     void fillOptionsMenu(QMenu& menu);
@@ -86,6 +97,14 @@ public:
     // Where "Save Plot Image..." asks for the file name; a save dialog unless
     // replaced. An empty name cancels.
     std::function<QString()> chooseImageFile;
+    // The reference solution of the last calculation, drawn while the view
+    // asks for it; set by the owner, none when unset.
+    const ReferenceCurves* referenceCurves = nullptr;
+    // Per reaction: its rate curve is hidden (the window's own state).
+    std::vector<bool> hiddenRates;
+    // Where "Print..." sets up the printer; the print dialog unless replaced.
+    // False cancels.
+    std::function<bool(QPrinter&)> setUpPrinter;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -96,6 +115,9 @@ private:
     void followSize();
     bool plotRedrawAllowed() const;
     void renderPlot();
+    KineticsPlotRenderer makeRenderer() const;
+    void paintPlot(QPaintDevice& device);
+    void printPlotAsked();
     void record(const std::string& label);
     void toggleAuto(bool xAxis);
     void toggleLog(bool xAxis);
@@ -108,6 +130,7 @@ private:
     void setTimeStripes(int stripes);
     void toggleExtendedDetail();
     void savePlotImageAs();
+    void addPlotContentItems(QMenu& menu);
 
     Vreactor& system_;
     const Reactor& reactor_;

@@ -9,6 +9,7 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 
+#include <functional>
 #include <string>
 
 class Animation;
@@ -52,6 +53,14 @@ public:
 
     // The point of the drawing under a point of the window's viewport.
     Poi drawingPoint(QPoint viewportPoint) const;
+
+    // The drawing as a picture sized to its objects: to a file whose type
+    // the suffix gives (PNG, SVG, PDF), or to the clipboard as an image.
+    bool saveDrawing(const QString& fileName);
+    void copyDrawing();
+    // Where "Save Drawing..." asks for the file name; a save dialog unless
+    // replaced. An empty name cancels.
+    std::function<QString()> chooseDrawingFile;
 
     const QImage& surface() const { return surface_; }
     const ReactantImages& images() const { return images_; }
@@ -108,6 +117,8 @@ private:
     QMenu* rateConstantMenu(int reaction, bool backward);
     QMenu* entryMenu(int reaction, int j);
     void fillGeometryMenu(QMenu* menu, int reaction);
+    void addDrawingItems(QMenu* menu);
+    void saveDrawingAs();
     void chooseAnimated(double* parameter);
     void record(const std::string& label);
 

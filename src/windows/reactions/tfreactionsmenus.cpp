@@ -47,6 +47,7 @@ QMenu* TFreactions::buildLocalMenu() {
     }
     auto* menu = new QMenu(this);
     host_.fillGeneralMenu(*menu, pressPoint);
+    addDrawingItems(menu);
     return menu;
 }
 

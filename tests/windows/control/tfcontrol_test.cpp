@@ -5,8 +5,11 @@
 #include "support/recordingmessagesink.h"
 #include "support/tempdir.h"
 #include "support/testsystem.h"
+#include "windows/common/windowlook.h"
 #include "windows/input/tfinputfield.h"
 #include "windows/windowtest.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -71,30 +74,6 @@ TEST_F(TFcontrolTest, PlusAndMinusKeepTheTimeAboveTheStepAndMergeTheirLevels) {
     EXPECT_EQ(lastLabel(), "Change simulation time");
 }
 
-TEST_F(TFcontrolTest, TheFieldsOpenTheValueDialogWithTheirBounds) {
-    program.reactor.timeResolution = 0.01;
-    std::vector<std::tuple<QString, double, double, bool>> asked;
-    whenModal<TFinputField>([&](TFinputField& d) {
-        asked.emplace_back(d.windowTitle(), d.minValue, d.maxValue,
-                           !d.sensor->isHidden() && d.logarithmic);
-        d.Evalue->setText(QStringLiteral("30"));
-        QTest::keyClick(d.Evalue, Qt::Key_Return);
-    });
-    click(control.simulationTimeRect.adjusted(0, 0, -60, 0));
-    EXPECT_EQ(program.reactor.simulationTime, 30);
-    EXPECT_EQ(log.events, Events{parametersChanged}) << "live, from the dialog";
-    EXPECT_EQ(lastLabel(), "Change simulation time");
-    whenModal<TFinputField>([&](TFinputField& d) {
-        asked.emplace_back(d.windowTitle(), d.minValue, d.maxValue,
-                           !d.sensor->isHidden() && d.logarithmic);
-        d.reject();
-    });
-    click(control.timeStepRect.adjusted(0, 0, -60, 0));
-    EXPECT_EQ(asked, (std::vector<std::tuple<QString, double, double, bool>>{
-                         {"Simulation time", 0.01, 1e100, true}, {"Time step", 1e-100, 30, true}}));
-    EXPECT_EQ(program.history.count(), 2) << "a cancelled dialog records nothing";
-}
-
 TEST_F(TFcontrolTest, AutoRefreshOffShowsOfflineAndOnRecomputes) {
     std::vector<bool> toggles;
     QObject::connect(&control, &TFcontrol::autoRefreshToggled,
@@ -111,6 +90,83 @@ TEST_F(TFcontrolTest, AutoRefreshOffShowsOfflineAndOnRecomputes) {
     EXPECT_EQ(toggles, (std::vector<bool>{false, true}));
     EXPECT_EQ(program.history.count(), 3) << "never merged";
     EXPECT_EQ(lastLabel(), "Toggle auto refresh");
+}
+
+// White ink in the status box: the columns (from the box's left edge) that
+// have text in rows top..bottom (from the box's top).
+std::vector<int> inkColumns(const QImage& image, const QRect& box, int top, int bottom) {
+    std::vector<int> columns;
+    for (int x = 1; x < box.width() - 1; ++x)
+        for (int y = top; y <= bottom; ++y)
+            if (image.pixelColor(box.left() + x, box.top() + y).lightness() > 230) {
+                columns.push_back(x);
+                break;
+            }
+    return columns;
+}
+
+int inkOf(const QString& text, const QFont& font) {
+    QImage image(300, 40, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setPen(Qt::white);
+    painter.setFont(font);
+    painter.drawText(5, 30, text);
+    painter.end();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += image.pixelColor(x, y).lightness() > 230;
+    return ink;
+}
+
+// The headline in bold, then each piece as a name and, after its ":", a
+// value in a column of its own; a piece without ":" is all name.
+TEST_F(TFcontrolTest, TheStatusBoxShowsABoldHeadlineAndNameValueLines) {
+    control.showStatus("Headline;dc/c max:0.0342;alone");
+    const QImage image = control.grab().toImage();
+    const QRect box = control.statusRect;
+    int headlineInk = 0;
+    for (int y = 20; y < 38; ++y)
+        for (int x = 1; x < box.width() - 1; ++x)
+            headlineInk += image.pixelColor(box.left() + x, box.top() + y).lightness() > 230;
+    EXPECT_GT(headlineInk, inkOf("Headline", uiFont(valuePixels)) * 11 / 10) << "bold";
+    EXPECT_NEAR(headlineInk, inkOf("Headline", uiFont(valuePixels, true)), headlineInk / 5);
+
+    const std::vector<int> first = inkColumns(image, box, 41, 49);
+    ASSERT_FALSE(first.empty());
+    EXPECT_GE(first.front(), 10);
+    EXPECT_LE(first.front(), 12);
+    const auto value = std::find_if(first.begin(), first.end(), [](int x) { return x >= 66; });
+    ASSERT_NE(value, first.end());
+    EXPECT_GE(*value, 70) << "the value starts in its column";
+    EXPECT_LT(*(value - 1), 66) << "a gap between name and value";
+    const std::vector<int> second = inkColumns(image, box, 55, 63);
+    ASSERT_FALSE(second.empty());
+    EXPECT_GE(second.front(), 10);
+    EXPECT_LT(second.back(), 66);
+}
+
+TEST_F(TFcontrolTest, TheStatusBoxGrowsALineForTheDeviationWhileTheReferenceIsShown) {
+    const QRect normal = control.statusRect;
+    EXPECT_EQ(normal.height(), 85);
+    program.kineticsView.referenceSolution = true;
+    const std::string five = "ok;dc/c max:0.01;iterations:10;calc time:1 ms;deviation 0.84%";
+    control.showStatus(five);
+    EXPECT_EQ(control.statusRect, normal.adjusted(0, 0, 0, 14));
+    EXPECT_EQ(control.status, five);
+    const QImage with = control.grab().toImage();
+    control.showStatus("ok;dc/c max:0.01;iterations:10;calc time:1 ms");
+    // The fifth line's row differs: its text is drawn inside the box.
+    const int row = control.statusRect.top() + 25 + 4 * 14 + 6;
+    bool differs = false;
+    const QImage without = control.grab().toImage();
+    for (int x = control.statusRect.left() + 10; x < control.statusRect.left() + 60; ++x)
+        differs |= with.pixelColor(x, row) != without.pixelColor(x, row);
+    EXPECT_TRUE(differs);
+    program.kineticsView.referenceSolution = false;
+    control.showStatus("ok");
+    EXPECT_EQ(control.statusRect, normal);
 }
 
 } // namespace

@@ -7,8 +7,6 @@
 namespace {
 
 constexpr int clean = Preferences::equationsClean;
-constexpr int notebook = Preferences::equationsNotebook;
-constexpr int systemStyle = Preferences::equationsSystem;
 
 struct Rendering {
     QImage image;
@@ -61,69 +59,7 @@ QRect ink(const QImage& image, const QColor& page) {
 
 } // namespace
 
-TEST(EquationsRenderer, NotebookPageAndSchemeColours) {
-    const QColor grey = notebookBackground, white = paperColour;
-    // Margins, a hole on every second line from the first, rules at line tops.
-    QImage image = render(EquationsRenderer(notebook, 0, false, false), {}, 60).image;
-    EXPECT_TRUE(pixelsAre(image, grey, {{3, 300}, {10, 3}, {30, 14}, {26, 42}}));
-    EXPECT_TRUE(pixelsAre(image, white, {{10, 10}, {200, 22}, {32, 14}, {26, 28}}));
-    EXPECT_TRUE(pixelsAre(image, ruleColour, {{200, 21}, {200, 35}}));
-    // Scrolled by 10: the top margin scrolls away, the left one stays.
-    image = render(EquationsRenderer(notebook, 0, false, false), {}, 60, {300, 400}, 10).image;
-    EXPECT_TRUE(pixelsAre(image, white, {{10, 2}}));
-    EXPECT_TRUE(pixelsAre(image, grey, {{3, 2}}));
-    image =
-        render(EquationsRenderer(systemStyle, Preferences::systemMystery, false, false), {}).image;
-    EXPECT_TRUE(pixelsAre(image, QColor(16, 32, 54), {{2, 2}, {299, 399}}));
-}
-
-TEST(EquationsRenderer, DocumentHeightAndScrollBar) {
-    // style, large metrics, lines, height: the origin, the lines and two more
-    const std::tuple<int, bool, int, int> heights[] = {{clean, false, 10, 12 * 14},
-                                                       {systemStyle, true, 10, 12 * 24},
-                                                       {notebook, true, 3, 31 + 5 * 24}};
-    for (const auto& [style, large, lines, height] : heights) {
-        const EquationsRenderer renderer(style, 0, large, false);
-        EXPECT_EQ(renderer.documentHeight(lines), height);
-        for (int page : {height, height - 1})
-            EXPECT_EQ(render(renderer, {}, lines, {200, page}).scroll.shown(), page < height)
-                << page;
-    }
-    // 40 lines of 14 pixels and two more: a document of 588 pixels on a page
-    // of 200. The bar spans x 282..291 and y 16..183; the thumb's span is 164:
-    // 18 + 164 * 100 / 588 = 45 to 18 + 164 * 300 / 588 = 101 (exclusive).
-    Rendering r = render(EquationsRenderer(clean, 0, false, false), {}, 40, {300, 200}, 100);
-    EXPECT_EQ(r.scroll.bar, QRect(QPoint(282, 16), QPoint(291, 183)));
-    EXPECT_TRUE(pixelsAre(r.image, plainScrollFrame, {{282, 100}, {286, 183}}));
-    EXPECT_TRUE(pixelsAre(r.image, plainScrollThumb, {{284, 45}, {290, 100}}));
-    EXPECT_TRUE(pixelsAre(r.image, paperColour, {{287, 44}, {287, 101}}));
-    // Past the end: kept at 588 - 200, the thumb ending 2 above the bottom.
-    r = render(EquationsRenderer(clean, 0, false, false), {}, 40, {300, 200}, 10000);
-    EXPECT_EQ(r.scroll.position, 388);
-    EXPECT_TRUE(pixelsAre(r.image, plainScrollThumb, {{284, 126}, {290, 181}}));
-}
-
-TEST(EquationsRenderer, SortArrowsOnMarkedLines) {
-    const std::initializer_list<const char*> lines = {
-        "", "        <%equ>1.        A <%arf> B", "", "        <%equ>3.        B <%arf> C",
-        "", "<%cmp>        <%ddt> [A] = 0",       "", "<%cmp>        <%ddt> [B] = 0"};
-    Rendering r = render(EquationsRenderer(clean, 0, false, true), lines);
-    // Line 1: top 14, middle 21.
-    EXPECT_EQ(r.arrows.reactionUp[0], QRect(QPoint(12, 15), QPoint(22, 20)));
-    EXPECT_EQ(r.arrows.reactionDown[0], QRect(QPoint(12, 22), QPoint(22, 27)));
-    EXPECT_EQ(r.arrows.reactionOfLine[1], 2);
-    EXPECT_EQ(r.arrows.componentUp.count(), 2);
-    // The first line has no up arrow, the last no down arrow.
-    for (const int y : {19, 51, 107})
-        EXPECT_NE(r.image.pixelColor(17, y), sortArrowColour) << y;
-    EXPECT_TRUE(pixelsAre(r.image, sortArrowColour, {{17, 23}, {17, 47}, {17, 79}, {17, 103}}));
-    // Large metrics and the notebook origin move the arrows along.
-    r = render(EquationsRenderer(notebook, 0, true, true), lines);
-    EXPECT_EQ(r.arrows.reactionUp[1], QRect(QPoint(43, 109), QPoint(53, 114)));
-    EXPECT_TRUE(render(EquationsRenderer(clean, 0, false, false), lines).arrows.reactionUp.empty());
-}
-
-TEST(EquationsRenderer, ReactionArrowsFractionsAndScripts) {
+TEST(EquationsRenderer, ReactionArrowsAndFractions) {
     for (bool large : {false, true}) {
         const EquationsRenderer renderer(clean, 0, large, false);
         const QColor text = renderer.colours.text;
@@ -146,17 +82,5 @@ TEST(EquationsRenderer, ReactionArrowsFractionsAndScripts) {
         EXPECT_GE(last - first, large ? 14 : 9);
         EXPECT_GT(ink(r.image.copy(first, m + 1, last - first + 1, lh), paperColour).width(),
                   ink(r.image.copy(first, m - lh, last - first + 1, lh), paperColour).width());
-
-        auto inkOf = [&](const char* line) {
-            return ink(render(renderer, {"", line}).image, paperColour);
-        };
-        const QRect normal = inkOf("8"), sup = inkOf("<%sup>8"), sub = inkOf("<%sub>8");
-        EXPECT_TRUE(sup.height() < normal.height() && sub.height() == sup.height()) << large;
-        EXPECT_TRUE(sup.center().y() < normal.center().y() &&
-                    sub.center().y() > normal.center().y());
-        // Scripts step 1 pixel right; normal text steps 1 more, or 1 back in
-        // large metrics.
-        EXPECT_EQ(inkOf("<%sub><%nor>8"), normal.translated(large ? 0 : 2, 0)) << large;
-        EXPECT_TRUE(inkOf("<%cmp>").isNull() && inkOf("<%equ>").isNull()) << "markers";
     }
 }

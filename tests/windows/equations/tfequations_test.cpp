@@ -1,6 +1,7 @@
 #include "windows/equations/tfequations.h"
 
 #include "model/equationsdocument.h"
+#include "model/equationslatex.h"
 #include "session/preferences.h"
 #include "support/reactorfixture.h"
 #include "support/recordingundo.h"
@@ -10,6 +11,8 @@
 #include "windows/windowtest.h"
 
 #include <QClipboard>
+
+#include <functional>
 
 namespace {
 
@@ -79,57 +82,46 @@ TEST_F(TFequationsTest, SortArrowsExchangeReactionsAndComponents) {
     EXPECT_EQ(log.events, std::vector<int>(3, systemChanged));
 }
 
-TEST_F(TFequationsTest, ReactionLinesSkipInactiveReactions) {
-    // An inactive reaction between the two has no line: the arrows exchange
-    // the reactions that the neighbouring lines show.
-    reactor.setMode(reaction({300, 300}), 3);
-    reactor.exchangeReactions(1, 2);
-    window.sortMode = true;
-    window.show();
-    window.rebuild(true);
-    ASSERT_EQ(window.arrows.reactionOfLine.count(), 2);
-    click(window.arrows.reactionUp[1].center());
-    EXPECT_EQ(scheme(), (Labels{"B>C", "", "A>B"}));
-}
-
-TEST_F(TFequationsTest, DraggingTheScrollBar) {
-    window.show();
-    window.resize(360, 132); // a bar of 100 pixels from y 16
-    window.rebuild(true);
-    const int document = 24 * 14, page = 132;
-    ASSERT_EQ(window.scroll.documentHeight, document);
-    ASSERT_EQ(window.scroll.bar, QRect(QPoint(342, 16), QPoint(351, 115)));
-
-    // Event, y, buttons held, then the position: the pointer stands for the
-    // middle of the page; moves count only while the button is held.
-    const std::tuple<QEvent::Type, int, Qt::MouseButtons, int> steps[] = {
-        {QEvent::MouseButtonPress, 66, Qt::LeftButton, 50 * document / 100 - page / 2},
-        {QEvent::MouseMove, 16, Qt::LeftButton, 0},
-        {QEvent::MouseMove, 110, Qt::LeftButton, document - page},
-        {QEvent::MouseMove, 40, Qt::NoButton, document - page},
-        {QEvent::MouseButtonRelease, 40, Qt::NoButton, document - page},
-        {QEvent::MouseMove, 40, Qt::LeftButton, document - page}};
-    for (const auto& [type, y, buttons, position] : steps) {
-        QMouseEvent event(type, QPointF(346, y), QPointF(346, y),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                          Qt::NoModifier);
-        QApplication::sendEvent(&window, &event);
-        EXPECT_EQ(window.scroll.position, position) << y;
-    }
-    EXPECT_FALSE(window.scroll.dragging);
-    EXPECT_TRUE(log.events.empty());
-}
-
 TEST_F(TFequationsTest, CopyEquationsPutsReadableTextOnTheClipboard) {
     reactor.reactions[0].animate = true;
     QMenu* menu = window.findChild<QMenu*>();
-    ASSERT_TRUE(menu && menu->actions().count() == 1);
+    ASSERT_TRUE(menu && menu->actions().count() == 2);
+    EXPECT_EQ(menu->actions()[1]->text(), "Copy Equations as LaTeX");
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(toCp1252(QApplication::clipboard()->text()), latexEquations(reactor, {true, true}));
     menu->actions()[0]->trigger();
     const QString text = QApplication::clipboard()->text();
     EXPECT_TRUE(text.startsWith("\n1.        2A <-> B\n\n2.        B -> C\n"))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8("\nk1 = 1 ± animation        k-1 = 1\n")));
     EXPECT_EQ(toCp1252(text), readableEquations(generateEquations(reactor, {true, true})));
+}
+
+// The image is typeset again only when something it shows changed: the text,
+// the look or the size.
+TEST_F(TFequationsTest, ImageKeptWhileTextAndLookStayTheSame) {
+    window.show();
+    window.rebuild(true);
+    double& k = reactor.reactions[0].rateConstant;
+    const struct {
+        const char* change;
+        std::function<void()> apply;
+        bool typesetAgain;
+    } cases[] = {
+        {"nothing", [] {}, false},
+        {"a rate constant's shown digits", [&] { k = 1.5; }, true},
+        {"the same value again", [&] { k = 1.5; }, false},
+        {"a digit below the shown precision", [&] { k = 1.50001; }, false},
+        {"the style", [&] { preferences.equationsStyle = Preferences::equationsNotebook; }, true},
+        {"sort mode", [&] { window.sortMode = true; }, true},
+        {"the size", [&] { window.resize(300, 500); }, true},
+    };
+    for (const auto& c : cases) {
+        const qint64 before = window.image().cacheKey();
+        c.apply();
+        window.rebuild(false);
+        EXPECT_EQ(window.image().cacheKey() != before, c.typesetAgain) << c.change;
+    }
 }
 
 } // namespace

@@ -34,16 +34,3 @@ TEST(AskValue, TheLawSelectsTheDragAndMinusOneTheShortDialog) {
     EXPECT_TRUE(shortDialog);
     EXPECT_EQ(askNumber("Value", nullptr, nullptr, 0, 10, 0, -1), 0);
 }
-
-TEST(AskValue, TextIsAskedWithAWindows1252TitleAndLengthLimit) {
-    std::string name = "A";
-    QString title;
-    whenModal<TFinputField>([&](TFinputField& d) {
-        title = d.windowTitle();
-        QTest::keyClicks(d.Evalue, QStringLiteral("Benzene"));
-        QTest::keyClick(d.Evalue, Qt::Key_Return);
-    });
-    EXPECT_EQ(askText("Rename component Caf\xe9", &name, nullptr, 0, 4.9, -1, -1), 2);
-    EXPECT_EQ(title, QString::fromUtf8("Rename component Caf\u00e9"));
-    EXPECT_EQ(name, "Benz");
-}

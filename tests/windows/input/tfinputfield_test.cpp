@@ -31,11 +31,7 @@ protected:
         QTest::mousePress(dialog->sensor, Qt::LeftButton, {}, pad(from));
         hover(to);
     }
-    void click(int x, Qt::MouseButton b = Qt::LeftButton) {
-        QTest::mouseClick(dialog->sensor, b, {}, pad(x));
-    }
     void type(const char* text) { QTest::keyClicks(dialog->Evalue, QString::fromLatin1(text)); }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(dialog->Evalue, k, m); }
 
     std::unique_ptr<TFinputField> dialog;
     int calls = 0;
@@ -76,79 +72,4 @@ TEST_F(InputField, DragHandsOnTheDisplayedValueAndCancelRestores) {
     drag(10, 40);
     EXPECT_EQ(i.working, 1 + 30 * (10.0 / 96) * 0.5);
     EXPECT_EQ(order, 3);
-}
-
-TEST_F(InputField, KeysAndButtons) {
-    // typed, key (unknown: click OK), then the value, calls and outcome
-    const std::tuple<const char*, Qt::Key, double, int, int> cases[] = {
-        {"7", Qt::Key_Return, 7, 1, 2},   {"7", Qt::Key_Enter, 7, 1, 2},
-        {"7", Qt::Key_unknown, 7, 1, 2},  {"", Qt::Key_unknown, 2, 0, 1},
-        {"7", Qt::Key_Escape, 2, 0, 0},   {"20", Qt::Key_Return, 2, 0, 1}, // out of range
-        {"2.0", Qt::Key_Return, 2, 0, 1},
-    };
-    for (const auto& [typed, k, newValue, newCalls, outcome] : cases) {
-        double value = 2;
-        calls = 0;
-        TFinputField& d = open(&value, 0, 10, 0);
-        type(typed);
-        k == Qt::Key_unknown ? QTest::mouseClick(d.Bok, Qt::LeftButton) : key(k);
-        EXPECT_FALSE(d.isVisible()) << typed << " " << k;
-        EXPECT_EQ(std::tuple(value, calls, d.outcome()), std::tuple(newValue, newCalls, outcome))
-            << typed << " " << k;
-        EXPECT_EQ(d.Evalue->text().toDouble(), newValue) << typed << " " << k;
-    }
-    // Ctrl+Enter applies and stays; Cancel restores.
-    double value = 2;
-    calls = 0;
-    TFinputField& d = open(&value, 0, 10, 0);
-    type("3.5");
-    key(Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(value, 3.5);
-    EXPECT_TRUE(d.isVisible());
-    QTest::mouseClick(d.Bcancel, Qt::LeftButton);
-    EXPECT_EQ(std::tuple(value, calls, d.outcome()), std::tuple(2.0, 2, 0));
-    EXPECT_EQ(d.Evalue->text(), QStringLiteral("2"));
-    // An unchanged NaN counts as unchanged.
-    value = std::numeric_limits<double>::quiet_NaN();
-    QTest::mouseClick(open(&value, 0, 10, 0).Bok, Qt::LeftButton);
-    EXPECT_EQ(dialog->outcome(), 1);
-    EXPECT_EQ(calls, 2);
-}
-
-TEST_F(InputField, ClickOnThePadAcceptsOnlyWhenArmed) {
-    // hovers, then clicks (negative x for the right button), still open
-    const std::tuple<const char*, std::vector<int>, std::vector<int>, bool> cases[] = {
-        {"first click at the opening spot", {100}, {100}, true},
-        {"second click there", {100}, {100, 100}, false},
-        {"small moves", {100, 103}, {103}, true},
-        {"moved away first", {100, 104}, {104}, false},
-        {"moved back", {100, 110, 100}, {100}, false},
-        {"right click", {100}, {-100}, false},
-        {"right click without hover", {}, {-30}, false},
-    };
-    for (const auto& [what, hovers, clicks, stays] : cases) {
-        double value = 2;
-        TFinputField& d = open(&value, 0, 10, 0);
-        for (int x : hovers)
-            hover(x);
-        for (int x : clicks)
-            click(std::abs(x), x < 0 ? Qt::RightButton : Qt::LeftButton);
-        EXPECT_EQ(d.isVisible(), stays) << what;
-        EXPECT_EQ(d.outcome(), stays ? 0 : 1) << what;
-    }
-}
-
-TEST_F(InputField, TextModeStoresWindows1252WithinTheLengthAndNeverNotifies) {
-    std::string name = "A";
-    open(&name, 0, 5.9, 0);
-    EXPECT_TRUE(dialog->sensor->isHidden());
-    EXPECT_EQ(dialog->Evalue->maxLength(), 5);
-    QTest::keyClicks(dialog->Evalue, QStringLiteral("Caf"));
-    QTest::sendKeyEvent(QTest::Click, dialog->Evalue, Qt::Key_Eacute, QString::fromUtf8("\u00e9"),
-                        {});
-    key(Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(name, "Caf\xe9");
-    dialog->reject();
-    EXPECT_EQ(name, "A");
-    EXPECT_EQ(calls, 0);
 }

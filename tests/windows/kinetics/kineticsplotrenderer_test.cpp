@@ -1,6 +1,5 @@
 #include "windows/kinetics/kineticsplotrenderer.h"
 
-#include "session/animation.h"
 #include "windows/common/colour.h"
 #include "windows/kinetics/kineticscolours.h"
 #include "windows/kinetics/plotdata.h"
@@ -20,40 +19,17 @@ struct TwoCurves : PlotData {
         addSeries("A", red, {1, 0.75, 0.5, 0.25, 0});
         addSeries("B", blue, {0, 0.25, 0.5, 0.75, 1});
     }
-    QImage render(int scheme = Preferences::kineticsDefault, bool large = false, int w = 241,
-                  int h = 121) {
-        QImage image(w, h, QImage::Format_RGB32);
+    QImage render() {
+        QImage image(241, 121, QImage::Format_RGB32);
         image.fill(Qt::magenta);
         KineticsPlotRenderer renderer(system, calculation, observation);
         renderer.simulationTime = 4;
-        renderer.colourScheme = scheme;
-        renderer.largeLabels = large;
-        renderer.animation = animation;
-        legend = renderer.renderPlot(image, view);
+        renderer.renderPlot(image, view);
         return image;
     }
-    KineticsLegend legend;
-    const Animation* animation = nullptr;
 };
 
 } // namespace
-
-TEST(KineticsPlotRenderer, OnlyBackgroundUnlessThereIsSomethingCurrentToShow) {
-    const QColor background = KineticsColours(Preferences::kineticsDefault).background;
-    for (int state = 0; state < 3; ++state) {
-        TwoCurves data;
-        if (state == 0) data.view.autoRefresh = false;
-        if (state == 1) data.calculation.busy = true;
-        if (state == 2) data.system.components.clear(); // no grid, no caption
-        data.view.maxY = 7;
-        const QImage image = data.render();
-        QImage plain(image.size(), QImage::Format_RGB32);
-        plain.fill(background);
-        EXPECT_EQ(image, plain) << state;
-        EXPECT_EQ(data.legend.visibilityMarkers.count(), 0) << state;
-        EXPECT_EQ(data.view.maxY, state == 2 ? 1 : 7) << state; // auto y only when drawn
-    }
-}
 
 TEST(KineticsPlotRenderer, TimeAndPhasePlots) {
     TwoCurves data;
@@ -78,50 +54,4 @@ TEST(KineticsPlotRenderer, TimeAndPhasePlots) {
     image = data.render();
     EXPECT_EQ(image.pixelColor(70, 10), QColor(255, 192, 160)); // range 0..0.75
     EXPECT_NE(image.pixelColor(120, 60), toQColor(blue));
-}
-
-TEST(KineticsPlotRenderer, LegendMarkersAndTheirClickRectangles) {
-    const KineticsColours colours(Preferences::kineticsHighContrast);
-    EXPECT_EQ(colours.dim, QColor(64, 64, 64)); // between background and text
-    EXPECT_EQ(KineticsColours(Preferences::kineticsDefault).dim, QColor(119, 117, 113));
-    for (bool large : {false, true}) {
-        TwoCurves data;
-        data.system.uniqueComponent(1).monitor = false;
-        data.system.toggleAsX(0);
-        const QImage image = data.render(Preferences::kineticsHighContrast, large, 301, 201);
-        const int step = large ? 18 : 14;
-        ASSERT_EQ(data.legend.visibilityMarkers.count(), 2);
-        for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(data.legend.xAxisMarkers[i], QRect(283, 14 + step * i - 6, 13, 13));
-            EXPECT_EQ(data.legend.visibilityMarkers[i], QRect(270, 14 + step * i - 6, 13, 13));
-        }
-        EXPECT_EQ(data.legend.visibilityMarkerAt({282, 14 + step + 6}), 1);
-        EXPECT_EQ(data.legend.xAxisMarkerAt({289, 14 + 2 * step}), -1);
-        // A is the x axis: arrow in the text colour, inner diamond dim. B is
-        // hidden: dim arrow, empty diamond.
-        EXPECT_TRUE(pixelsAre(image, colours.text, {{289, 17}}));
-        EXPECT_TRUE(pixelsAre(image, colours.dim, {{276, 14}, {289, 14 + step}}));
-        EXPECT_TRUE(pixelsAre(image, colours.background, {{276, 14 + step}}));
-    }
-}
-
-TEST(KineticsPlotRenderer, AnimationIndicatorMarksTheValueInItsRange) {
-    TwoCurves data;
-    Animation animation(data.system);
-    data.system.uniqueComponent(0).initialConcentration = 2;
-    data.system.uniqueComponent(0).animate = true;
-    animation.findParameter();
-    data.animation = &animation;
-    // Width 301: the strip spans 150 -+ 45. Outside a step the set value 2
-    // lies at f = 1/3 of 1..4, at column 135.
-    const QColor text(0, 0, 0);
-    QImage image = data.render(Preferences::kineticsDefault, false, 301, 201);
-    EXPECT_TRUE(pixelsAre(image, text, {{105, 22}, {195, 22}, {135, 22}, {130, 31}}));
-    // During a step the animated value 4 sits at the upper end.
-    animation.inStep = true;
-    animation.baseValue = 2;
-    data.system.uniqueComponent(0).initialConcentration = 4;
-    image = data.render(Preferences::kineticsDefault, false, 301, 201);
-    EXPECT_EQ(image.pixelColor(195, 31), text);
-    EXPECT_NE(image.pixelColor(135, 31), text);
 }

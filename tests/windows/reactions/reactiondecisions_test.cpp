@@ -49,34 +49,6 @@ TEST_F(DecisionsTest, DropTargets) {
     EXPECT_EQ(findDropTarget(reactor, Poi{118, 300}), onReaction(over, -1));
 }
 
-TEST_F(DecisionsTest, AlignPairsListLeftEntriesThenTheirRightPartners) {
-    const int r = reaction(Poi{200, 150});
-    for (const auto& [p, side] : {std::pair{Poi{100, 100}, -1},
-                                  {Poi{300, 100}, 1},
-                                  {Poi{100, 200}, -1},
-                                  {Poi{300, 200}, 1}})
-        connect(component(p), r, side);
-    const std::vector<AlignPair> pairs = alignPairs(reactor, r);
-    ASSERT_EQ(pairs.size(), 4u);
-    EXPECT_EQ(pairs[1].caption, "Align To A - D");
-    EXPECT_EQ(pairs[2].caption, "Align To C - B");
-    EXPECT_EQ(std::pair(pairs[3].left, pairs[3].right), std::pair(2, 3));
-    // Items: the three modes, then the pairs.
-    reactor.reactions[r].geometry = Vreaction::movableHorizontal;
-    EXPECT_EQ(checkedGeometryItem(reactor, r, pairs), 2);
-    std::string aligned;
-    for (const int itemIndex : {4, 3}) {
-        applyGeometryItem(reactor, r, itemIndex, pairs);
-        EXPECT_EQ(checkedGeometryItem(reactor, r, pairs), itemIndex);
-        for (const Reactant& e : reactor.reactions[r].reactants)
-            aligned += e.align ? "1" : "0";
-    }
-    EXPECT_EQ(aligned, "10011100");
-    applyGeometryItem(reactor, r, 0, pairs);
-    applyGeometryItem(reactor, r, 9, pairs); // no such item
-    EXPECT_EQ(reactor.reactions[r].geometry, Vreaction::adaptive);
-}
-
 TEST_F(DecisionsTest, OrderBoundLeavesRoomForTheOtherOrdersOfTheSide) {
     const int r = reaction(Poi{200, 150});
     connect(component(Poi{100, 100}), r, -1, 2);
@@ -85,18 +57,4 @@ TEST_F(DecisionsTest, OrderBoundLeavesRoomForTheOtherOrdersOfTheSide) {
     EXPECT_EQ(std::tuple(orderUpperBound(reactor, r, 0), orderUpperBound(reactor, r, 1),
                          orderUpperBound(reactor, r, 2)),
               std::tuple(97.5, 98.5, 100.5));
-}
-
-TEST(Decisions, SurfaceCoversWindowAndDrawingAndRegionsAreOrdered) {
-    const std::pair<Poi_Extent, QSize> cases[] = {
-        {Poi_Extent(), {400, 300}},
-        {Poi_Extent({10, 10}, {600, 200}), {605, 300}},
-        {Poi_Extent({10, 10}, {395, 296}), {400, 301}},
-        {Poi_Extent({10, 10}, {700, 900}), {705, 905}},
-    };
-    for (const auto& [extent, drawing] : cases) {
-        EXPECT_EQ(drawingSize({400, 300}, extent), drawing);
-        EXPECT_EQ(surfaceSize({400, 300}, extent), drawing + QSize(20, 20));
-    }
-    EXPECT_EQ(normalisedRegion({50, 20}, {10, 80}), (std::pair<Poi, Poi>{{10, 20}, {50, 80}}));
 }

@@ -27,9 +27,6 @@ protected:
         reactor.layout();
     }
     HoverTarget at(Poi p) const { return classifyHover(reactor, p); }
-    std::string hint(WindowState state, HoverTarget target) const {
-        return positionHint(reactor, state, target);
-    }
 };
 
 } // namespace
@@ -69,21 +66,4 @@ TEST_F(HoverTest, ClassifiesEveryTarget) {
     r.reactants[1].order = 2;
     reactor.layout();
     EXPECT_EQ(at(beside), onReaction(value, -1));
-}
-
-TEST_F(HoverTest, HintsFollowStateAndTarget) {
-    const std::string t = " (left-click) or use local menu (right-click)";
-    EXPECT_EQ(hint(value, onComponent(value, 0, 1)), "rename component" + t);
-    EXPECT_EQ(hint(value, onReaction(value, -1)), "change reactant order" + t);
-    EXPECT_EQ(hint(WindowState::connecting, {}), "connecting objects");
-    // Directions are named only in a reversible reaction; a movable centre
-    // invites moving.
-    EXPECT_EQ(hint(value, onReaction(value, 1)), "change rate constant" + t);
-    reactor.reactions[0].activeBack = true;
-    reactor.reactions[0].geometry = Vreaction::movableAdaptive;
-    EXPECT_EQ(hint(value, onReaction(value, 2)), "change backward rate constant" + t);
-    EXPECT_EQ(hint(object, onReaction(object, 3)), "select/move reaction" + t);
-    Vreactor lone; // alone, a component has nothing to connect to
-    lone.components.add(Vcomponent("A", 1, 0));
-    EXPECT_EQ(positionHint(lone, connector, onComponent(connector, 0)), "nothing to connect");
 }

@@ -108,13 +108,6 @@ protected:
     TFreactions window;
     ReactionWindowEventReceiver receiver;
 
-    // The captions of a menu's items, "-" for a separator.
-    static QStringList captions(const QMenu& menu) {
-        QStringList list;
-        for (const QAction* action : menu.actions())
-            list << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        return list;
-    }
     // The item with this caption, searched in submenus too.
     static QAction* item(const QMenu& menu, const QString& caption, bool top = true) {
         for (QAction* action : menu.actions()) {
