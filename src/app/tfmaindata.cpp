@@ -40,5 +40,9 @@ void TFmain::fitParameters() {
         return;
     }
     TFfit dialog(program, this);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted || !dialog.fitResult()) return;
+    // The fitted values show in the drawing, the equations and the weights.
+    broadcast(drawingChanged);
+    rebuildEquations(false);
+    refreshWeightedObservation();
 }

@@ -1,7 +1,10 @@
 #include "app/tfmain.h"
 
 #include "app/tfmainfixture.h"
+#include "fitting/measurementcommands.h"
+#include "windows/equations/tfequations.h"
 #include "windows/export/tfexport.h"
+#include "windows/fitting/tffit.h"
 #include "windows/whenmodal.h"
 
 #include <QListWidget>
@@ -44,6 +47,26 @@ TEST_F(TFmainTest, SbmlModelsGoOutAndComeBack) {
     EXPECT_EQ(lastLabel(), "[Import SBML]");
     EXPECT_TRUE(program->session.modified);
     EXPECT_EQ(window->windowTitle().toStdString(), "Velumbra - new");
+}
+
+// An accepted fit shows at once in the equations, which hold the values.
+TEST_F(TFmainTest, AnAcceptedFitShowsInTheEquations) {
+    start();
+    buildSystem();
+    const std::string data = dir.path() + "/a.txt";
+    writeFileBytes(data, "time\tA\n0\t1\n0.5\t0.4\n1\t0.15\n");
+    ASSERT_TRUE(loadMeasurements(*program, data));
+    window->showEquations();
+    QApplication::processEvents();
+    const QImage before = window->equationsWindow->image();
+    whenModal<TFfit>([](TFfit& dialog) {
+        dialog.fit();
+        dialog.accept();
+    });
+    choose(window->dataMenu, "Fit Parameters...");
+    EXPECT_EQ(lastLabel(), "Fit parameters");
+    EXPECT_NE(program->vReactor.reactions[0].rateConstant, 2);
+    EXPECT_NE(window->equationsWindow->image(), before);
 }
 
 TEST_F(TFmainTest, ExportOpensWithTheMonitoredComponents) {
