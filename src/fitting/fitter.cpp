@@ -138,6 +138,15 @@ bool Fitter::start(std::string& error) {
         error = sampler_.refusal;
         return false;
     }
+    double start = 0;
+    for (const double residual : r)
+        start += residual * residual;
+    // Squares beyond the double range leave nothing to minimise or to judge.
+    if (!std::isfinite(start)) {
+        error = "The sum of squared residuals at the start values is not finite: the "
+                "measured values are too large.";
+        return false;
+    }
     solver_ = std::make_unique<Solver>(this, parameters_, n);
     solver_->x.resize(p);
     for (int i = 0; i < p; ++i)

@@ -96,6 +96,7 @@ TEST_F(BatchFitTest, ExitStatusesForBadInput) {
     const std::string session = reactionSession("s.vsn", 1, 1, 1);
     writeFileBytes(dir.file("good.txt"), "time,A\n0,1\n0.5,0.6\n1,0.5\n");
     writeFileBytes(dir.file("bad.txt"), "time,A\n0,1\n0.5,zero\n");
+    writeFileBytes(dir.file("huge.txt"), "time,A\n0,1\n0.5,-1e200\n1,0.5\n");
     const std::string tiny = reactionSession("tiny.vsn", 1, 1, 1, 1e-12);
     const struct {
         std::string arguments;
@@ -113,6 +114,8 @@ TEST_F(BatchFitTest, ExitStatusesForBadInput) {
         {"fit " + session + " --data " + dir.file("bad.txt"), 1,
          "Failed to read measurements: " + dir.file("bad.txt") +
              "\nLine 3, column 2 (\"A\"): \"zero\" is not a finite number."},
+        {"fit " + session + " --data " + dir.file("huge.txt"), 1,
+         "The sum of squared residuals at the start values is not finite"},
         {"fit " + tiny + " --data " + dir.file("good.txt"), 3, "Too many iterations!\n"},
         {"fit " + session + " --data " + dir.file("good.txt") + " -o " + dir.file("no/s.vsn"), 1,
          ""},
