@@ -4,6 +4,7 @@
 #include "support/recordingmessagesink.h"
 #include "support/testsystem.h"
 
+#include <Eigen/Dense>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -111,32 +112,20 @@ std::vector<double> independentStandardErrors(Fitter& fitter, const FitResult& r
         for (size_t i = 0; i < n; ++i)
             jacobian[j].push_back((ru[i] - rd[i]) / (2 * h));
     }
-    // Normal matrix and its inverse by Gauss-Jordan elimination.
-    std::vector<std::vector<double>> a(p, std::vector<double>(2 * p, 0.0));
-    for (size_t r = 0; r < p; ++r) {
-        for (size_t c = 0; c < p; ++c)
-            for (size_t i = 0; i < n; ++i)
-                a[r][c] += jacobian[r][i] * jacobian[c][i];
-        a[r][p + r] = 1;
-    }
-    for (size_t col = 0; col < p; ++col) {
-        const double pivot = a[col][col];
-        for (double& x : a[col])
-            x /= pivot;
-        for (size_t r = 0; r < p; ++r) {
-            if (r == col) continue;
-            const double f = a[r][col];
-            for (size_t c = 0; c < 2 * p; ++c)
-                a[r][c] -= f * a[col][c];
-        }
-    }
+    // Normal matrix inverted by Eigen's LU, apart from the fitter's SVD.
+    Eigen::MatrixXd j(n, p);
+    for (size_t c = 0; c < p; ++c)
+        for (size_t i = 0; i < n; ++i)
+            j(static_cast<Eigen::Index>(i), static_cast<Eigen::Index>(c)) = jacobian[c][i];
+    const Eigen::MatrixXd inverse = (j.transpose() * j).inverse();
     double ssr = 0;
     for (double v : base)
         ssr += v * v;
     const double s2 = ssr / static_cast<double>(n - p);
     std::vector<double> errors;
-    for (size_t j = 0; j < p; ++j)
-        errors.push_back(std::sqrt(s2 * a[j][p + j]));
+    for (size_t c = 0; c < p; ++c)
+        errors.push_back(
+            std::sqrt(s2 * inverse(static_cast<Eigen::Index>(c), static_cast<Eigen::Index>(c))));
     return errors;
 }
 

@@ -67,21 +67,4 @@ TEST_F(MeasurementCommands, AFileThatIsRefusedChangesNothing) {
     EXPECT_FALSE(program.session.measurements.empty());
 }
 
-TEST_F(MeasurementCommands, FittedValuesAreOneUndoableEdit) {
-    ASSERT_TRUE(loadMeasurements(program, file("time\tA\n0\t1\n1\t0.5\n2\t0.25\n")));
-    program.vReactor.uniqueComponent(0).initialConcentration = 2;
-    program.pushUndo("Change initial concentration", false);
-    std::vector<FitParameter> parameters;
-    std::string unknown;
-    ASSERT_TRUE(parametersNamed(fittableParameters(program.vReactor, false), "k1,[A]0", parameters,
-                                unknown));
-    applyFittedValues(program, parameters, {0.7, 1.0});
-    EXPECT_EQ(program.vReactor.reactions[0].rateConstant, 0.7);
-    EXPECT_EQ(program.vReactor.uniqueComponent(0).initialConcentration, 1.0);
-    EXPECT_EQ(program.history.label(program.history.current()), "Fit parameters");
-    ASSERT_TRUE(program.undo());
-    EXPECT_EQ(program.vReactor.reactions[0].rateConstant, 1.0);
-    EXPECT_EQ(program.vReactor.uniqueComponent(0).initialConcentration, 2.0);
-}
-
 } // namespace

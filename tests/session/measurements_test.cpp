@@ -42,21 +42,6 @@ TEST(Measurements, ASessionWithMeasurementsSavesAndReadsBackEqual) {
     EXPECT_TRUE(read.measurements == expected);
     ASSERT_TRUE(read.save(dir.file("again.vsn"), 3));
     EXPECT_EQ(readFileBytes(dir.file("again.vsn")), bytes);
-
-    ReactorSession copy = read;
-    EXPECT_TRUE(copy.measurements == read.measurements);
-    read.reset();
-    EXPECT_TRUE(read.measurements.empty());
-}
-
-TEST(Measurements, ASessionWithoutMeasurementsWritesNoSection) {
-    TempDir dir;
-    ReactorSession s;
-    addComponent(s.vReactor, "A", 1);
-    ASSERT_TRUE(s.save(dir.file("plain.vsn"), 3));
-    const std::string bytes = readFileBytes(dir.file("plain.vsn"));
-    EXPECT_EQ(bytes.find("measurements"), std::string::npos);
-    EXPECT_NE(bytes.find("</animation>\r\n</Velumbra Session>\r\n"), std::string::npos);
 }
 
 // A damaged section is repaired: what cannot be read is dropped, the rest kept.
