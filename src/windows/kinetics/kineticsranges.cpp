@@ -2,9 +2,9 @@
 
 #include "engine/calculation.h"
 #include "engine/weightedobservation.h"
+#include "fitting/measuredpoints.h"
 #include "model/vreactor.h"
 #include "session/kineticsview.h"
-#include "windows/fitting/measurementmarkers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +14,7 @@ void KineticsRanges::compute(KineticsView& view, const Vreactor& system,
                              double simulationTime, const Measurements* measured) {
     if (view.autoY) autoY(view, system, calculation, observation);
     if (view.autoX) autoX(view, system, calculation, simulationTime);
-    if (measured) MeasurementMarkers::widenRanges(view, system, observation.active, *measured);
+    if (measured) MeasuredPoints::widenRanges(view, system, observation.active, *measured);
     decadesX = view.logX ? logarithmic(view.minX, view.maxX, view.autoX, view.magX) : linearDecades;
     decadesY = view.logY ? logarithmic(view.minY, view.maxY, view.autoY, view.magY) : linearDecades;
 }
