@@ -10,6 +10,9 @@ LIBSBML_CPP_NAMESPACE_USE
 namespace {
 
 constexpr size_t maxTerms = 2;
+// The highest order of one species in a term; the reactor's limit on the
+// order sum of a side is the same.
+constexpr int maxPower = 100;
 using Terms = std::vector<MassActionTerm>;
 
 class LawReader {
@@ -76,8 +79,12 @@ private:
                 MassActionTerm t = x;
                 t.sign *= y.sign;
                 t.coefficient *= y.coefficient;
-                for (const auto& [id, p] : y.powers)
-                    t.powers[id] += p;
+                for (const auto& [id, p] : y.powers) {
+                    // Both are within the limit, so the sum cannot overflow.
+                    int& sum = t.powers[id];
+                    sum += p;
+                    if (sum > maxPower) return refuse("a species of an order above 100");
+                }
                 if (y.switched) {
                     t.switched = true;
                     t.switchTimes = y.switchTimes;
@@ -154,8 +161,10 @@ private:
         if (!t.powers.empty()) {
             if (*exponent != std::floor(*exponent) || *exponent < 0 || *exponent > 100)
                 return refuse("a species raised to a power that is not a whole number");
-            for (auto& [id, p] : t.powers)
+            for (auto& [id, p] : t.powers) {
+                if (p * *exponent > maxPower) return refuse("a species of an order above 100");
                 p *= static_cast<int>(*exponent);
+            }
         }
         if (t.sign < 0) return refuse("a power of a negative value");
         t.coefficient = std::pow(t.coefficient, *exponent);
