@@ -13,6 +13,7 @@ constexpr size_t maxTerms = 2;
 // The highest order of one species in a term; the reactor's limit on the
 // order sum of a side is the same.
 constexpr int maxPower = 100;
+constexpr int maxDepth = 1000;
 using Terms = std::vector<MassActionTerm>;
 
 class LawReader {
@@ -21,6 +22,17 @@ public:
 
     std::optional<Terms> read(const ASTNode* node) {
         if (!node) return refuse("an empty law");
+        // libsbml turns a long sum or product into a chain of pairs, which
+        // this recursion would follow past the end of the stack.
+        if (depth_ >= maxDepth) return refuse("a law nested deeper than 1000 levels");
+        ++depth_;
+        std::optional<Terms> terms = readNode(node);
+        --depth_;
+        return terms;
+    }
+
+private:
+    std::optional<Terms> readNode(const ASTNode* node) {
         switch (node->getType()) {
         case AST_INTEGER:
         case AST_REAL:
@@ -50,7 +62,6 @@ public:
         }
     }
 
-private:
     std::optional<Terms> refuse(const std::string& what) {
         if (why_.empty()) why_ = what;
         return std::nullopt;
@@ -220,7 +231,8 @@ private:
         for (size_t i = 0; i < intervals.size(); ++i) {
             const auto [a, b] = intervals[i];
             const bool open = std::isinf(b);
-            if (a < previous || b < a || (open && i + 1 != intervals.size()))
+            if (!std::isfinite(a) || std::isnan(b) || a < previous || b < a ||
+                (open && i + 1 != intervals.size()))
                 return refuse("a piecewise function other than a switch factor");
             term.switchTimes.push_back(a);
             if (!open) term.switchTimes.push_back(b);
@@ -231,6 +243,7 @@ private:
 
     const LawSymbols& symbols_;
     std::string& why_;
+    int depth_ = 0;
 };
 
 } // namespace

@@ -270,7 +270,7 @@ private:
             s /= reference.getDenominator();
         if (!(s >= 1) || s != std::floor(s) || s > Vreactor::maxOrderSum)
             refuse("species reference", reference.getSpecies(),
-                   "a stoichiometry that is not a whole number from 1 in reaction " +
+                   "a stoichiometry that is not a whole number from 1 to 100 in reaction " +
                        reaction.getId());
         return static_cast<int>(s);
     }
@@ -337,6 +337,13 @@ private:
             sides[0][s] = 1;
             sides[1][s] = 1;
         }
+        for (const auto& side : sides) {
+            int sum = 0;
+            for (const auto& [species, order] : side)
+                sum += order;
+            if (sum > Vreactor::maxOrderSum)
+                refuse("reaction", id, "an order sum above 100 on one side");
+        }
         // The powers of a direction are the orders of its starting side.
         for (int side = 0; side < 2; ++side) {
             const MassActionTerm* t = side == 0 ? forward : backward;
@@ -357,6 +364,9 @@ private:
         r.activeBack = backward != nullptr;
         if (forward) r.rateConstant = forward->coefficient * scale;
         if (backward) r.rateConstantBack = backward->coefficient * scale;
+        for (const double k : {r.rateConstant, r.rateConstantBack})
+            if (!(k >= 0 && k <= Vreactor::maxValue))
+                refuse("kinetic law of reaction", id, "a rate constant out of range");
         readDouble(extra, "rateConstant", r.rateConstant);
         readDouble(extra, "rateConstantBack", r.rateConstantBack);
         for (const auto& [term, list, key] :

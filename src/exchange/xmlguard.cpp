@@ -27,9 +27,9 @@ std::string declaredEncoding(std::string_view text) {
 }
 
 bool asciiCompatible(const std::string& encoding) {
-    static const char* const known[] = {"UTF-8",      "UTF8",       "US-ASCII", "ASCII",
-                                        "ISO-8859-1", "LATIN1",     "ISO-8859-15",
-                                        "WINDOWS-1252", "CP1252"};
+    static const char* const known[] = {"UTF-8",       "UTF8",         "US-ASCII",
+                                        "ASCII",       "ISO-8859-1",   "LATIN1",
+                                        "ISO-8859-15", "WINDOWS-1252", "CP1252"};
     const std::string name = upper(encoding);
     return std::any_of(std::begin(known), std::end(known),
                        [&](const char* k) { return name == k; });
