@@ -25,99 +25,36 @@ bool isSbml(const std::filesystem::path& file) {
     return file.extension() == ".xml";
 }
 
-std::string header() {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<sbml xmlns=\"http://www.sbml.org/sbml/level3/version2/core\" level=\"3\" "
-           "version=\"2\">\n<model id=\"m\">\n<listOfCompartments><compartment id=\"c\" "
-           "size=\"1\" constant=\"true\"/></listOfCompartments>\n";
-}
-
-std::string species(const std::string& id) {
-    return "<species id=\"" + id +
-           "\" compartment=\"c\" initialConcentration=\"1\" hasOnlySubstanceUnits=\"false\" "
-           "boundaryCondition=\"false\" constant=\"false\"/>";
-}
-
-// One reaction A -> B whose law is `law`, with the parameter k.
+// The committed model of one reaction A -> B with another kinetic law.
 std::string reactionModel(const std::string& law) {
-    return header() + "<listOfSpecies>" + species("A") + species("B") +
-           "</listOfSpecies>\n<listOfParameters><parameter id=\"k\" value=\"1\" "
-           "constant=\"true\"/></listOfParameters>\n<listOfReactions><reaction id=\"r1\" "
-           "reversible=\"false\"><listOfReactants><speciesReference species=\"A\" "
-           "stoichiometry=\"1\" constant=\"true\"/></listOfReactants><listOfProducts>"
-           "<speciesReference species=\"B\" stoichiometry=\"1\" constant=\"true\"/>"
-           "</listOfProducts><kineticLaw><math xmlns=\"http://www.w3.org/1998/Math/MathML\">" +
-           law + "</math></kineticLaw></reaction></listOfReactions>\n</model>\n</sbml>\n";
+    std::string text = readFileBytes(hostileFolder + "law-101-factors.xml");
+    const size_t start = text.find('>', text.find("<math")) + 1;
+    return text.replace(start, text.find("</math>") - start, law);
+}
+
+std::string repeated(int times, const std::string& piece) {
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
 }
 
 // Documents too large to keep in the repository.
 std::string generated(const std::string& name) {
-    std::string text;
-    if (name == "apply-100000-deep") {
-        for (int i = 0; i < 100000; ++i)
-            text += "<apply><times/><ci>k</ci>";
-        text += "<ci>A</ci>";
-        for (int i = 0; i < 100000; ++i)
-            text += "</apply>";
-        return reactionModel(text);
-    }
-    if (name == "law-10000-terms") {
-        for (int i = 0; i < 10000; ++i)
-            text += "<apply><times/><ci>k</ci><ci>A</ci></apply>";
-        return reactionModel("<apply><plus/>" + text + "</apply>");
-    }
-    if (name == "law-101-factors") {
-        for (int i = 0; i < 101; ++i)
-            text += "<ci>A</ci>";
-        return reactionModel("<apply><times/><ci>k</ci>" + text + "</apply>");
-    }
-    if (name == "law-power-tower") {
-        // A^(100^4): the orders multiply beyond any integer.
-        text = "<ci>A</ci>";
-        for (int i = 0; i < 4; ++i)
-            text = "<apply><power/>" + text + "<cn>100</cn></apply>";
-        return reactionModel("<apply><times/><ci>k</ci>" + text + "</apply>");
-    }
-    if (name == "60000-elements") {
-        for (int i = 0; i < 60000; ++i)
-            text += "<ci>A</ci>";
-        return reactionModel("<apply><times/><ci>k</ci>" + text + "</apply>");
-    }
-    if (name == "utf7-encoding") {
-        // "<apply>" nested without a '<' byte.
-        for (int i = 0; i < 2000; ++i)
-            text += "+ADw-apply+AD4-";
-        text = reactionModel(text);
-        return text.replace(text.find("UTF-8"), 5, "UTF-7");
-    }
-    if (name == "ebcdic") return "\x4C\x6F\xA7\x94\x93\x40\xA5\x85\x99\xA2\x89\x96\x95";
-    if (name == "markup-in-comments-and-values") {
-        // Markup that does not nest: a comment, character data, a quoted '>'.
-        text = reactionModel("<apply><times/><ci>k</ci><ci>A</ci></apply>");
-        text.insert(text.find("<listOfSpecies>"), "<!--" + std::string(3000, '<') + "<apply>-->");
-        text.insert(text.find("<listOfCompartments>"),
-                    "<notes><body xmlns=\"http://www.w3.org/1999/xhtml\"><p><![CDATA[" +
-                        std::string(3000, '<') + "]]></p></body></notes>");
-        const std::string a = "<species id=\"A\"";
-        return text.replace(text.find(a), a.size(), a + " name=\"a/>b\"");
-    }
-    if (name == "101-species") {
-        for (int i = 0; i < 101; ++i)
-            text += species("S" + std::to_string(i));
-        return header() + "<listOfSpecies>" + text + "</listOfSpecies>\n</model>\n</sbml>\n";
-    }
-    if (name == "100-species") {
-        for (int i = 0; i < 100; ++i)
-            text += species("S" + std::to_string(i));
-        return header() + "<listOfSpecies>" + text + "</listOfSpecies>\n</model>\n</sbml>\n";
-    }
-    if (name == "over-size-limit") {
-        const std::string doc = reactionModel("<apply><times/><ci>k</ci><ci>A</ci></apply>");
-        const std::string comment = "<!--" + std::string(maxSbmlFileBytes, ' ') + "-->\n";
-        return doc.substr(0, doc.find("<sbml")) + comment + doc.substr(doc.find("<sbml"));
-    }
+    if (name == "apply-100000-deep")
+        return reactionModel(repeated(100000, "<apply><times/><ci>k</ci>") + "<ci>A</ci>" +
+                             repeated(100000, "</apply>"));
+    if (name == "law-10000-terms")
+        return reactionModel("<apply><plus/>" +
+                             repeated(10000, "<apply><times/><ci>k</ci><ci>A</ci></apply>") +
+                             "</apply>");
+    if (name == "60000-elements")
+        return reactionModel("<apply><times/><ci>k</ci>" + repeated(60000, "<ci>A</ci>") +
+                             "</apply>");
+    if (name == "over-size-limit")
+        return reactionModel("<cn>1</cn>") + "<!--" + std::string(maxSbmlFileBytes, ' ') + "-->";
     ADD_FAILURE() << "no generator for " << name;
-    return text;
+    return std::string();
 }
 
 std::string bytesOf(const std::string& name) {
@@ -161,24 +98,24 @@ std::vector<HostileDocument> hostileDocuments() {
         {"not-sbml.xml", refused, "invalid SBML", {}},
         {"billion-laughs.xml", refused, "invalid XML: a document type declaration", {}},
         {"external-entity.xml", refused, "invalid XML: a document type declaration", {}},
-        {"utf7-encoding", refused, "invalid XML: the encoding UTF-7", {}},
-        {"ebcdic", refused, "invalid XML: the encoding EBCDIC", {}},
+        {"utf7-encoding.xml", refused, "invalid XML: the encoding UTF-7", {}},
+        {"ebcdic.xml", refused, "invalid XML: the encoding EBCDIC", {}},
         {"apply-100000-deep", refused, "XML elements nested deeper than 1000 levels", {}},
         {"60000-elements", refused, "more than 50000 XML elements", {}},
         {"over-size-limit", refused, "larger than 50 MB", {}},
         {"law-10000-terms", refused, "not mass action (a law nested deeper than 1000 levels)", {}},
-        {"law-101-factors", refused, "not mass action (a species of an order above 100)", {}},
-        {"law-power-tower", refused, "not mass action (a species of an order above 100)", {}},
+        {"law-101-factors.xml", refused, "not mass action (a species of an order above 100)", {}},
+        {"law-power-tower.xml", refused, "not mass action (a species of an order above 100)", {}},
         {"stoichiometry-1e9.xml", refused, "not a whole number from 1 to 100", {}},
         {"order-sum-110.xml", refused, "reaction \"r1\": an order sum above 100 on one side", {}},
-        {"101-species", refused, "more than 100 species", {}},
+        {"101-species.xml", refused, "more than 100 species", {}},
         {"order-sum-100.xml", accepted, "",
          [](const ReactorSession& s) {
              EXPECT_EQ(entries(s, 0), (Names{"A:-1:60", "B:-1:40", "C:1:1"}));
          }},
-        {"100-species", accepted, "",
+        {"100-species.xml", accepted, "",
          [](const ReactorSession& s) { EXPECT_EQ(s.vReactor.uniqueComponentCount(), 100); }},
-        {"markup-in-comments-and-values", accepted, "",
+        {"markup-in-comments-and-values.xml", accepted, "",
          [](const ReactorSession& s) {
              EXPECT_EQ(uniqueNames(s), (Names{"a/b", "B"}));
          }},
