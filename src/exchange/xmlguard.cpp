@@ -35,6 +35,14 @@ bool asciiCompatible(const std::string& encoding) {
                        [&](const char* k) { return name == k; });
 }
 
+// The element's name without its prefix, from the text after '<'.
+std::string_view localName(std::string_view tag) {
+    const size_t end = tag.find_first_of(" \t\r\n/>");
+    const std::string_view name = tag.substr(0, end);
+    const size_t colon = name.rfind(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
 } // namespace
 
 std::string xmlGuardRefusal(const std::string& whole) {
@@ -52,6 +60,9 @@ std::string xmlGuardRefusal(const std::string& whole) {
     // character data) does not nest; inside a tag a quoted value may hold '>'.
     int depth = 0;
     long elements = 0;
+    // The depth of the open math element, 0 outside one. libsbml's MathML
+    // reader loses the memory of a math element inside another.
+    int mathAt = 0;
     size_t i = 0;
     const auto skipPast = [&](std::string_view end) {
         const size_t found = text.find(end, i);
@@ -68,6 +79,7 @@ std::string xmlGuardRefusal(const std::string& whole) {
         } else if (rest.substr(0, 2) == "<!") {
             skipPast(">");
         } else if (rest.substr(0, 2) == "</") {
+            if (depth == mathAt) mathAt = 0;
             depth = std::max(0, depth - 1);
             skipPast(">");
         } else {
@@ -88,6 +100,10 @@ std::string xmlGuardRefusal(const std::string& whole) {
                 return "more than " + std::to_string(maxXmlElements) + " XML elements";
             if (!empty && ++depth > maxXmlDepth)
                 return "XML elements nested deeper than " + std::to_string(maxXmlDepth) + " levels";
+            if (localName(text.substr(i + 1, j - i - 1)) == "math") {
+                if (mathAt) return "invalid MathML: a math element inside another";
+                if (!empty) mathAt = depth;
+            }
             i = j < text.size() && text[j] == '>' ? j + 1 : j;
         }
     }
