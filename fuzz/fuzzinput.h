@@ -13,8 +13,9 @@
 // The files go to one temporary folder per process, removed at exit, in
 // memory where the system offers it: every save ends with fsync, which on a
 // disk costs more than the rest of an input.
-inline void fuzzInput(void (ReaderHarness::*reader)(const std::string&), const std::uint8_t* data,
-                      std::size_t size) {
+template <class Harness, class Result>
+void fuzzInput(Result (Harness::*reader)(const std::string&), const std::uint8_t* data,
+               std::size_t size) {
     static const std::string folder = [] {
         std::error_code error;
         const std::filesystem::path memory = "/dev/shm";
@@ -31,7 +32,7 @@ inline void fuzzInput(void (ReaderHarness::*reader)(const std::string&), const s
         });
         return pattern;
     }();
-    ReaderHarness harness(folder);
+    Harness harness(folder);
     (harness.*reader)(std::string(reinterpret_cast<const char*>(data), size));
     if (harness.problems.empty()) return;
     for (const std::string& problem : harness.problems)

@@ -103,7 +103,6 @@ void prepareEditedSession(Program& program) {
     program.pushUndo("New reaction", false);
 }
 
-// Everything a refused file must leave as it was.
 std::string programState(Program& program) {
     std::string state = sessionText(program);
     state += "file:" + program.session.fileName;
@@ -216,6 +215,34 @@ void ReaderHarness::check(bool ok, const char* rule, const std::string& detail) 
     if (!ok) problems.push_back(rule + detail);
 }
 
+struct ProgramUnderTest::Parts {
+    NumberFormatScope numberFormat;
+    StoppedClock clock;
+    CountingMeasurer measurer;
+    Program program{""};
+    std::unique_ptr<CollectingSink> sink;
+};
+
+ProgramUnderTest::ProgramUnderTest() : parts_(std::make_unique<Parts>()) {
+    parts_->program.vReactor.measurer.reset(&parts_->measurer);
+    prepareEditedSession(parts_->program);
+    parts_->sink = std::make_unique<CollectingSink>();
+}
+
+ProgramUnderTest::~ProgramUnderTest() = default;
+
+Program& ProgramUnderTest::program() {
+    return parts_->program;
+}
+
+const std::vector<std::string>& ProgramUnderTest::messages() const {
+    return parts_->sink->messages;
+}
+
+std::string ProgramUnderTest::state() {
+    return programState(parts_->program);
+}
+
 ReaderHarness::SessionRun ReaderHarness::session(const std::string& bytes) {
     SessionRun run;
     const std::string input = file("input.vsn");
@@ -223,17 +250,12 @@ ReaderHarness::SessionRun ReaderHarness::session(const std::string& bytes) {
         problems.push_back("cannot write " + input);
         return run;
     }
-    NumberFormatScope numberFormat;
-    StoppedClock clock;
-    CountingMeasurer measurer;
-    Program program("");
-    program.vReactor.measurer.reset(&measurer);
-    prepareEditedSession(program);
+    ProgramUnderTest underTest;
+    Program& program = underTest.program();
     // The prepared program is the same for every input, so its state is
     // taken once.
-    static const std::string before = programState(program);
+    static const std::string before = underTest.state();
 
-    CollectingSink sink;
     bool opened = false;
     {
         // The calculation waits until its steps are capped.
@@ -241,10 +263,10 @@ ReaderHarness::SessionRun ReaderHarness::session(const std::string& bytes) {
         opened = program.openSession(input);
     }
     if (!opened) {
-        run.messages = sink.messages;
-        check(sink.messages.size() == 1 && sink.messages[0] == "Failed to open session: " + input,
+        run.messages = underTest.messages();
+        check(run.messages.size() == 1 && run.messages[0] == "Failed to open session: " + input,
               "a refused session shows exactly its failure message");
-        check(programState(program) == before, "a refused session changes nothing");
+        check(underTest.state() == before, "a refused session changes nothing");
         return run;
     }
     run.outcome = Outcome::opened;
@@ -253,8 +275,13 @@ ReaderHarness::SessionRun ReaderHarness::session(const std::string& bytes) {
           "an opened session is the history's only level");
     check(program.session.fileName == input && program.session.named && !program.session.modified,
           "an opened session is named after its file and unmodified");
-    checkModel(program);
+    run.status = useSession(program);
+    run.messages = underTest.messages();
+    return run;
+}
 
+std::string ReaderHarness::useSession(Program& program) {
+    checkModel(program);
     capSteps(program.reactor, program.vReactor);
     broadcast(sessionReplaced);
     // Without auto refresh the user starts the calculation, and the idle
@@ -270,7 +297,7 @@ ReaderHarness::SessionRun ReaderHarness::session(const std::string& bytes) {
               "an animation step leaves the parameter at its set value");
         checkCalculation(program);
     }
-    run.status = program.status;
+    const std::string status = program.status;
 
     for (bool options : {true, false}) {
         const Text_ equations = generateEquations(program.vReactor, {options, options});
@@ -278,8 +305,7 @@ ReaderHarness::SessionRun ReaderHarness::session(const std::string& bytes) {
               "equations are generated");
     }
     checkSavedSession(program);
-    run.messages = sink.messages;
-    return run;
+    return status;
 }
 
 void ReaderHarness::checkModel(const Program& program) {

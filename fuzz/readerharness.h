@@ -2,6 +2,7 @@
 
 #include "session/reactorsession.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,15 +52,43 @@ public:
     // One line per broken rule since construction.
     std::vector<std::string> problems;
 
-private:
+protected:
+    // What a session that the program has taken in must bear: a model within
+    // its limits, a capped calculation (and one animation step), equations
+    // and a save that opens as it was. Returns the calculation's verdict.
+    std::string useSession(Program& program);
     void check(bool ok, const char* rule);
     void check(bool ok, const char* rule, const std::string& detail);
+    std::string file(const char* name) const;
+
+private:
     void checkModel(const Program& program);
     void checkCalculation(const Program& program);
     void checkSavedSession(Program& program);
-    std::string file(const char* name) const;
 
     std::string folder_;
+};
+
+// The program as every input meets it, for as long as this lives: a program
+// holding a small edited session, with the process-wide number format kept,
+// a clock that stands still, labels measured by their length and the
+// messages collected from the moment the session is prepared.
+class ProgramUnderTest {
+public:
+    ProgramUnderTest();
+    ~ProgramUnderTest();
+    ProgramUnderTest(const ProgramUnderTest&) = delete;
+    ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+    Program& program();
+    const std::vector<std::string>& messages() const;
+    // Everything a refused file must leave as it was: the session, its name
+    // and flags, the history, the recent files and the number format.
+    std::string state();
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
 };
 
 // The session's stored content with every number to 17 digits, so that equal

@@ -6,8 +6,11 @@
 #   scripts/fuzz.sh [target] [seconds] [more libFuzzer options...]
 #
 # target: fuzz_session (default; also feeds the bytes to the two settings
-# readers), fuzz_prefs or fuzz_recent. Seeds: fuzz/corpus-seeds, the hostile
-# files and past findings of tests/data, and the presets when there are any.
+# readers), fuzz_prefs, fuzz_recent or fuzz_sbml (the SBML import). Seeds:
+# fuzz/corpus-seeds, the hostile files and past findings of tests/data, and
+# the presets when there are any; for fuzz_sbml the SBML documents of
+# fuzz/sbml-seeds (the forms the import tests use), the hostile and past
+# SBML documents and the SBML export of every preset, made here.
 # A finding is written to build/fuzz/findings/; reduce it, fix the fault and
 # add the file to tests/data/fuzz-regressions, which the test suite replays.
 # The last lines print the executions and the coverage of the run.
@@ -28,9 +31,23 @@ cmake --build build/fuzz -j2 --target "$target"
 corpus=build/fuzz/corpus/$target
 mkdir -p "$corpus" build/fuzz/findings build/fuzz/logs
 seeds=()
-for d in fuzz/corpus-seeds tests/data/hostile tests/data/fuzz-regressions presets; do
-    [ -d "$d" ] && seeds+=("$d")
-done
+dict=fuzz/session.dict
+if [ "$target" = fuzz_sbml ]; then
+    dict=fuzz/sbml.dict
+    made=build/fuzz/seeds/$target
+    rm -rf "$made"
+    mkdir -p "$made"
+    cmake --build build/fuzz -j2 --target sbml_seeds
+    shopt -s nullglob
+    build/fuzz/bin/sbml_seeds "$made" presets/*.vsn
+    cp fuzz/sbml-seeds/*.xml tests/data/hostile/*.xml tests/data/fuzz-regressions/*.xml "$made"
+    shopt -u nullglob
+    seeds+=("$made")
+else
+    for d in fuzz/corpus-seeds tests/data/hostile tests/data/fuzz-regressions presets; do
+        [ -d "$d" ] && seeds+=("$d")
+    done
+fi
 log=build/fuzz/logs/$target-$(date +%Y%m%d-%H%M%S).log
 
 # A smaller quarantine than the default 256 MB keeps freed memory in use
@@ -42,7 +59,7 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 set +e
 "build/fuzz/bin/$target" "$corpus" "${seeds[@]}" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512 \
-    -max_len=65536 -dict=fuzz/session.dict -print_final_stats=1 \
+    -max_len=65536 -dict="$dict" -print_final_stats=1 \
     -artifact_prefix=build/fuzz/findings/ "$@" >"$log" 2>&1
 status=$?
 set -e

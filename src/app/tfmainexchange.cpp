@@ -47,12 +47,6 @@ void TFmain::importSbmlModel() {
         showMessage(imported.message);
         return;
     }
-    program.session = std::move(imported.session);
-    SessionObjects current = program.objects();
-    program.session.apply(current);
-    program.history.clear();
-    program.pushUndo("[Import SBML]", false);
-    // Unnamed and not yet saved: closing asks for a name.
-    program.session.modified = true;
+    program.importSession(std::move(imported.session));
     setCaption("new");
 }

@@ -10,6 +10,10 @@ LIBSBML_CPP_NAMESPACE_USE
 namespace {
 
 constexpr size_t maxTerms = 2;
+// The highest order of one species in a term; the reactor's limit on the
+// order sum of a side is the same.
+constexpr int maxPower = 100;
+constexpr int maxDepth = 1000;
 using Terms = std::vector<MassActionTerm>;
 
 class LawReader {
@@ -18,6 +22,17 @@ public:
 
     std::optional<Terms> read(const ASTNode* node) {
         if (!node) return refuse("an empty law");
+        // libsbml turns a long sum or product into a chain of pairs, which
+        // this recursion would follow past the end of the stack.
+        if (depth_ >= maxDepth) return refuse("a law nested deeper than 1000 levels");
+        ++depth_;
+        std::optional<Terms> terms = readNode(node);
+        --depth_;
+        return terms;
+    }
+
+private:
+    std::optional<Terms> readNode(const ASTNode* node) {
         switch (node->getType()) {
         case AST_INTEGER:
         case AST_REAL:
@@ -47,7 +62,6 @@ public:
         }
     }
 
-private:
     std::optional<Terms> refuse(const std::string& what) {
         if (why_.empty()) why_ = what;
         return std::nullopt;
@@ -76,8 +90,12 @@ private:
                 MassActionTerm t = x;
                 t.sign *= y.sign;
                 t.coefficient *= y.coefficient;
-                for (const auto& [id, p] : y.powers)
-                    t.powers[id] += p;
+                for (const auto& [id, p] : y.powers) {
+                    // Both are within the limit, so the sum cannot overflow.
+                    int& sum = t.powers[id];
+                    sum += p;
+                    if (sum > maxPower) return refuse("a species of an order above 100");
+                }
                 if (y.switched) {
                     t.switched = true;
                     t.switchTimes = y.switchTimes;
@@ -154,8 +172,10 @@ private:
         if (!t.powers.empty()) {
             if (*exponent != std::floor(*exponent) || *exponent < 0 || *exponent > 100)
                 return refuse("a species raised to a power that is not a whole number");
-            for (auto& [id, p] : t.powers)
+            for (auto& [id, p] : t.powers) {
+                if (p * *exponent > maxPower) return refuse("a species of an order above 100");
                 p *= static_cast<int>(*exponent);
+            }
         }
         if (t.sign < 0) return refuse("a power of a negative value");
         t.coefficient = std::pow(t.coefficient, *exponent);
@@ -211,7 +231,8 @@ private:
         for (size_t i = 0; i < intervals.size(); ++i) {
             const auto [a, b] = intervals[i];
             const bool open = std::isinf(b);
-            if (a < previous || b < a || (open && i + 1 != intervals.size()))
+            if (!std::isfinite(a) || std::isnan(b) || a < previous || b < a ||
+                (open && i + 1 != intervals.size()))
                 return refuse("a piecewise function other than a switch factor");
             term.switchTimes.push_back(a);
             if (!open) term.switchTimes.push_back(b);
@@ -222,6 +243,7 @@ private:
 
     const LawSymbols& symbols_;
     std::string& why_;
+    int depth_ = 0;
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "exchange/autoarrangement.h"
 #include "exchange/masslaw.h"
 #include "exchange/sbmlnames.h"
+#include "exchange/xmlguard.h"
 #include "exchange/xmltext.h"
 #include "foundation/eventreceiver.h"
 #include "foundation/numberformat.h"
@@ -14,6 +15,7 @@
 #include <sbml/conversion/ConversionProperties.h>
 #include <sbml/packages/layout/common/LayoutExtensionTypes.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -208,12 +210,39 @@ private:
         readBool(node, "showGrid", session.vReactor.showGrid);
     }
 
+    // A name the reactor accepts and no earlier species has: the SBML name
+    // without the characters a rename refuses, else the id, else the id
+    // numbered. Entries and shortcuts find their component by name, so two
+    // species must never share one.
+    std::string componentName(const Species& s, const std::set<std::string>& taken) {
+        const auto clean = [](const std::string& text) {
+            std::string name;
+            for (char ch : utf8ToWindows1252(text)) {
+                if (ch == '<' || ch == '>') continue;
+                name += static_cast<unsigned char>(ch) < ' ' ? ' ' : ch;
+            }
+            const size_t first = name.find_first_not_of(' ');
+            if (first == std::string::npos) return std::string();
+            return name.substr(first, name.find_last_not_of(' ') - first + 1);
+        };
+        const std::string id = clean(s.getId());
+        for (const std::string& name : {clean(s.getName()), id})
+            if (!name.empty() && !taken.count(name)) return name;
+        const std::string base = id.empty() ? std::string("S") : id;
+        for (int n = 2;; ++n) {
+            const std::string name = base + "_" + std::to_string(n);
+            if (!taken.count(name)) return name;
+        }
+    }
+
     void addComponents(Vreactor& system) {
+        std::set<std::string> taken;
         for (const std::string& id : speciesOrder_) {
             const Species& s = *model_.getSpecies(id);
             (void)system.addComponent(Poi{});
             Vcomponent& c = system.components[system.components.last()];
-            c.name = utf8ToWindows1252(s.isSetName() && !s.getName().empty() ? s.getName() : id);
+            c.name = componentName(s, taken);
+            taken.insert(c.name);
             c.initialConcentration = initial_[id];
             c.constant = s.getBoundaryCondition() || s.getConstant();
             const XMLNode* extra = velumbraElement(&s, "component");
@@ -241,7 +270,7 @@ private:
             s /= reference.getDenominator();
         if (!(s >= 1) || s != std::floor(s) || s > Vreactor::maxOrderSum)
             refuse("species reference", reference.getSpecies(),
-                   "a stoichiometry that is not a whole number from 1 in reaction " +
+                   "a stoichiometry that is not a whole number from 1 to 100 in reaction " +
                        reaction.getId());
         return static_cast<int>(s);
     }
@@ -308,6 +337,13 @@ private:
             sides[0][s] = 1;
             sides[1][s] = 1;
         }
+        for (const auto& side : sides) {
+            int sum = 0;
+            for (const auto& [species, order] : side)
+                sum += order;
+            if (sum > Vreactor::maxOrderSum)
+                refuse("reaction", id, "an order sum above 100 on one side");
+        }
         // The powers of a direction are the orders of its starting side.
         for (int side = 0; side < 2; ++side) {
             const MassActionTerm* t = side == 0 ? forward : backward;
@@ -328,6 +364,9 @@ private:
         r.activeBack = backward != nullptr;
         if (forward) r.rateConstant = forward->coefficient * scale;
         if (backward) r.rateConstantBack = backward->coefficient * scale;
+        for (const double k : {r.rateConstant, r.rateConstantBack})
+            if (!(k >= 0 && k <= Vreactor::maxValue))
+                refuse("kinetic law of reaction", id, "a rate constant out of range");
         readDouble(extra, "rateConstant", r.rateConstant);
         readDouble(extra, "rateConstantBack", r.rateConstantBack);
         for (const auto& [term, list, key] :
@@ -390,12 +429,19 @@ private:
         for (const SpeciesGlyph* g : glyphs)
             if (!own.count(g->getSpeciesId())) own[g->getSpeciesId()] = g;
 
-        const auto centre = [](const GraphicalObject* g) {
+        // Other programs' drawings may lie anywhere: the centre is kept on the plane.
+        const auto onPlane = [](double v, int limit) {
+            return std::isfinite(v) ? static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0 * limit)))
+                                    : 0;
+        };
+        const auto centre = [&](const GraphicalObject* g) {
             const BoundingBox* box = g->getBoundingBox();
-            return Poi{static_cast<int>(std::lround(box->x() + box->width() / 2)),
-                       static_cast<int>(std::lround(box->y() + box->height() / 2))};
+            return Poi{onPlane(box->x() + box->width() / 2, Vreactor::maxX),
+                       onPlane(box->y() + box->height() / 2, Vreactor::maxY)};
         };
         Llist<Vcomponent> objects;
+        // The species of each new object, by which entries find their glyphs.
+        std::vector<std::string> speciesOfObject;
         std::map<std::string, int> objectOfGlyph;
         std::map<int, int> newIndexOfOld;
         for (const SpeciesGlyph* g : glyphs) {
@@ -413,6 +459,7 @@ private:
                 newIndexOfOld[old] = objects.count();
             }
             objectOfGlyph[g->getId()] = objects.count();
+            speciesOfObject.push_back(g->getSpeciesId());
             objects.add(std::move(c));
         }
         for (Vreaction& r : system.reactions)
@@ -439,7 +486,8 @@ private:
                 for (int j = 0; j < r.reactants.count(); ++j) {
                     Reactant& e = r.reactants[j];
                     if (used[j] || e.port != port ||
-                        system.components[e.index].name != system.components[object].name)
+                        speciesOfObject[static_cast<size_t>(e.index)] !=
+                            speciesOfObject[static_cast<size_t>(object)])
                         continue;
                     used[j] = true;
                     e.index = object;
@@ -474,10 +522,13 @@ SbmlImport refused(const std::string& reason) {
 } // namespace
 
 SbmlImport importSbmlText(const std::string& text) {
+    if (text.size() > static_cast<size_t>(maxSbmlFileBytes))
+        return refused("the document is larger than 50 MB");
     // SBML needs no document type: refusing one keeps entity expansion and
-    // external entities out of the parser altogether.
-    if (text.find("<!DOCTYPE") != std::string::npos || text.find("<!ENTITY") != std::string::npos)
-        return refused("invalid XML: a document type declaration");
+    // external entities out of the parser altogether (libsbml's parser
+    // substitutes no entity either, it reports them undefined).
+    const std::string guard = xmlGuardRefusal(text);
+    if (!guard.empty()) return refused(guard);
     const std::unique_ptr<SBMLDocument> document(readSBMLFromString(text.c_str()));
     if (!document) return refused("invalid XML");
     const SBMLErrorLog& log = *document->getErrorLog();
@@ -510,7 +561,8 @@ SbmlImport importSbmlFile(const std::string& fileName) {
     if (!in) return refused("cannot read " + fileName);
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
-    if (size < 0 || size > maxSbmlFileBytes) return refused("the file is too large: " + fileName);
+    if (size < 0) return refused("cannot read " + fileName);
+    if (size > maxSbmlFileBytes) return refused("the file is larger than 50 MB: " + fileName);
     in.seekg(0);
     std::string text(static_cast<size_t>(size), '\0');
     in.read(text.data(), size);

@@ -19,7 +19,7 @@ struct SbmlImport {
 };
 
 // Refuses documents over this size before parsing them.
-inline constexpr long long maxSbmlFileBytes = 64LL * 1024 * 1024;
+inline constexpr long long maxSbmlFileBytes = 50LL * 1024 * 1024;
 
 SbmlImport importSbmlText(const std::string& text);
 SbmlImport importSbmlFile(const std::string& fileName);

@@ -4,6 +4,7 @@
 #include "session/programfiles.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace {
 std::string fileIn(const std::string& directory, const char* name) {
@@ -77,6 +78,15 @@ void Program::newSession() {
     session.apply(current);
     history.clear();
     pushUndo("[New session]", false);
+}
+
+void Program::importSession(ReactorSession imported) {
+    session = std::move(imported);
+    SessionObjects current = objects();
+    session.apply(current);
+    history.clear();
+    pushUndo("[Import SBML]", false);
+    session.modified = true;
 }
 
 std::string Program::moveUnreadableLastRun() {

@@ -69,6 +69,9 @@ public:
     bool openSession(const std::string& name);
     // An empty, unnamed session, applied, with the history at "[New session]".
     void newSession();
+    // A session made from another program's file, applied, with the history
+    // at "[Import SBML]"; unnamed and modified, so that closing asks for a name.
+    void importSession(ReactorSession imported);
 
     std::string lastRunFile() const;
     std::string presetsDirectory() const;

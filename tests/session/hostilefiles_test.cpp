@@ -182,8 +182,10 @@ TEST(HostileFiles, EachIsOpenedRepairedOrRefusedAsExpected) {
         harness.recentFiles(bytesOf(f.name));
         EXPECT_EQ(harness.problems, std::vector<std::string>());
     }
-    // Every committed hostile file has its row.
+    // Every committed hostile session file has its row; SBML documents have theirs
+    // in the exchange tests.
     for (const auto& entry : std::filesystem::directory_iterator(hostileFolder)) {
+        if (entry.path().extension() != ".vsn") continue;
         const std::string name = entry.path().filename().string();
         EXPECT_NE(std::find(covered.begin(), covered.end(), name), covered.end()) << name;
     }
@@ -194,7 +196,9 @@ TEST(HostileFiles, PastFuzzingFindingsBreakNoRule) {
     TempDir dir;
     int replayed = 0;
     for (const auto& entry : std::filesystem::directory_iterator(findingsFolder)) {
-        if (!entry.is_regular_file() || entry.path().filename() == "README") continue;
+        if (!entry.is_regular_file() || entry.path().filename() == "README" ||
+            entry.path().extension() == ".xml")
+            continue;
         SCOPED_TRACE(entry.path().filename().string());
         ReaderHarness harness(dir.path());
         harness.all(readFileBytes(entry.path().string()));
