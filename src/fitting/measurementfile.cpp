@@ -83,9 +83,20 @@ std::string trimmed(const std::string& text) {
     return text.substr(a, b - a);
 }
 
+// A cell or name as a message quotes it: a long one is cut, so that the
+// message stays readable whatever the file holds.
+std::string shortened(const std::string& text) {
+    constexpr size_t longest = 40;
+    return text.size() > longest ? text.substr(0, longest - 3) + "..." : text;
+}
+
+std::string quoted(const std::string& text) {
+    return "\"" + shortened(text) + "\"";
+}
+
 std::string place(size_t line, size_t column, const std::string& name) {
     return "Line " + formatInt(static_cast<std::int64_t>(line)) + ", column " +
-           formatInt(static_cast<std::int64_t>(column)) + " (\"" + name + "\"): ";
+           formatInt(static_cast<std::int64_t>(column)) + " (" + quoted(name) + "): ";
 }
 
 } // namespace
@@ -152,7 +163,7 @@ bool parse(const std::string& bytes, Measurements& table, std::string& error) {
             error = place(lineNumber, 1, read.timeName) +
                     (trimmed(cells[0]).empty()
                          ? std::string("the time is missing.")
-                         : "\"" + trimmed(cells[0]) + "\" is not a finite number.");
+                         : quoted(trimmed(cells[0])) + " is not a finite number.");
             return false;
         }
         if (!read.times.empty() && t < read.times.back()) {
@@ -164,8 +175,8 @@ bool parse(const std::string& bytes, Measurements& table, std::string& error) {
             double v = std::numeric_limits<double>::quiet_NaN();
             const std::string cell = c + 1 < cells.size() ? trimmed(cells[c + 1]) : std::string();
             if (!cell.empty() && !parseMeasuredNumber(cell, decimalComma, v)) {
-                error = place(lineNumber, c + 2, read.names[c]) + "\"" + cell +
-                        "\" is not a finite number.";
+                error = place(lineNumber, c + 2, read.names[c]) + quoted(cell) +
+                        " is not a finite number.";
                 return false;
             }
             read.values[c].push_back(v);
@@ -240,8 +251,12 @@ bool read(const std::string& fileName, const Vreactor& system, Measurements& tab
     message.clear();
     if (!ignored.empty()) {
         message = "Columns that name no component are ignored:";
-        for (size_t i = 0; i < ignored.size(); ++i)
-            message += (i == 0 ? " " : ", ") + ignored[i];
+        constexpr size_t named = 10;
+        for (size_t i = 0; i < ignored.size() && i < named; ++i)
+            message += (i == 0 ? " " : ", ") + shortened(ignored[i]);
+        if (ignored.size() > named)
+            message +=
+                " and " + formatInt(static_cast<std::int64_t>(ignored.size() - named)) + " more";
     }
     return true;
 }

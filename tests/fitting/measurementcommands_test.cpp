@@ -51,20 +51,4 @@ TEST_F(MeasurementCommands, LoadingAndRemovingAreUndoableEdits) {
     EXPECT_TRUE(program.measurements == loaded);
 }
 
-TEST_F(MeasurementCommands, AFileThatIsRefusedChangesNothing) {
-    ASSERT_TRUE(loadMeasurements(program, file("time\tB\n0\t0\n")));
-    const Measurements before = program.measurements;
-    const int levels = program.history.count();
-    messages.messages.clear();
-    const std::string hostile = file("time\tA\n0\t1\n2\tone\n");
-    EXPECT_FALSE(loadMeasurements(program, hostile));
-    EXPECT_EQ(
-        messages.messages,
-        std::vector<std::string>{"Failed to read measurements: " + hostile +
-                                 "\nLine 3, column 2 (\"A\"): \"one\" is not a finite number."});
-    EXPECT_TRUE(program.measurements == before);
-    EXPECT_EQ(program.history.count(), levels);
-    EXPECT_FALSE(program.session.measurements.empty());
-}
-
 } // namespace

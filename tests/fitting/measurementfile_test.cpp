@@ -66,12 +66,7 @@ TEST(MeasurementFile, ReadsTheSeparatorsDecimalMarksAndLineEndsItAccepts) {
 // Each hostile table is refused with the line and column of its fault, and
 // the table given stays as it was.
 TEST(MeasurementFile, RefusesBadTablesNamingTheLineAndColumn) {
-    std::string wide = "time";
-    for (int i = 0; i < 101; ++i)
-        wide += "\tc" + std::to_string(i);
-    std::string tall = "time\tA\n";
-    for (int i = 0; i <= Measurements::maxRows; ++i)
-        tall += "1\t1\n";
+    // More cases, through the whole import, are in the hostile tables.
     const struct {
         const char* title;
         std::string bytes;
@@ -79,23 +74,10 @@ TEST(MeasurementFile, RefusesBadTablesNamingTheLineAndColumn) {
     } cases[] = {
         {"not a number", "time\tA\n0\t1\n1\tx1\n",
          "Line 3, column 2 (\"A\"): \"x1\" is not a finite number."},
-        {"infinite value", "time\tA\n0\t1e999\n",
-         "Line 2, column 2 (\"A\"): \"1e999\" is not a finite number."},
-        {"nan text", "time,A\n0,nan\n",
-         "Line 2, column 2 (\"A\"): \"nan\" is not a finite number."},
-        {"decimal comma with comma separator", "time,A\n0,1,5\n",
-         "Line 2, column 3 (\"\"): the header has no such column."},
         {"time not finite", "time\tA\ninf\t1\n",
          "Line 2, column 1 (\"time\"): \"inf\" is not a finite number."},
         {"time missing", "time\tA\n\t1\n", "Line 2, column 1 (\"time\"): the time is missing."},
-        {"time backwards", "time\tA\n2\t1\n# x\n1\t1\n",
-         "Line 4, column 1 (\"time\"): the time goes backwards."},
-        {"repeated column", "time\tA\tA\n", "Line 1, column 3 (\"A\"): the name appears twice."},
         {"unnamed column", "time\t\tA\n", "Line 1, column 2 (\"\"): the column has no name."},
-        {"too many columns", wide + "\n", "Line 1: more than 101 columns."},
-        {"too many rows", tall, "Line 100002: more than 100000 rows."},
-        {"empty", "\n# nothing\n", "The file holds no header line."},
-        {"header only", "time\tA\n", "The file holds no measured column or no row."},
         {"time column only", "time\n0\n", "The file holds no measured column or no row."},
     };
     for (const auto& c : cases) {
