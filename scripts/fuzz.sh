@@ -6,7 +6,8 @@
 #   scripts/fuzz.sh [target] [seconds] [more libFuzzer options...]
 #
 # target: fuzz_session (default; also feeds the bytes to the two settings
-# readers), fuzz_prefs, fuzz_recent or fuzz_sbml (the SBML import). Seeds:
+# readers), fuzz_prefs, fuzz_recent, fuzz_sbml (the SBML import) or
+# fuzz_measurements (the measurement tables). Seeds:
 # fuzz/corpus-seeds, the hostile files and past findings of tests/data, and
 # the presets when there are any; for fuzz_sbml the SBML documents of
 # fuzz/sbml-seeds (the forms the import tests use), the hostile and past
@@ -41,6 +42,28 @@ if [ "$target" = fuzz_sbml ]; then
     shopt -s nullglob
     build/fuzz/bin/sbml_seeds "$made" presets/*.vsn
     cp fuzz/sbml-seeds/*.xml tests/data/hostile/*.xml tests/data/fuzz-regressions/*.xml "$made"
+    shopt -u nullglob
+    seeds+=("$made")
+elif [ "$target" = fuzz_measurements ]; then
+    # Tables as the import meets them: the kinetics exports of the presets,
+    # the presets' own measurements written out as tables, the hostile and
+    # past tables.
+    dict=fuzz/table.dict
+    made=build/fuzz/seeds/$target
+    rm -rf "$made"
+    mkdir -p "$made"
+    cmake --build build/fuzz -j2 --target velumbra-batch
+    n=0
+    for preset in presets/*.vsn; do
+        n=$((n + 1))
+        build/fuzz/bin/velumbra-batch kinetics "$preset" -o "$made/export-$n.txt" 2>/dev/null || true
+        awk -F= '/<measurements>/ { on = 1 } /<\/measurements>/ { on = 0 }
+                 on && /columns=|row=/ { sub(/^[ \t]*[a-z]+=/, ""); sub(/\r$/, ""); print }' \
+            "$preset" >"$made/measured-$n.txt"
+        [ -s "$made/measured-$n.txt" ] || rm "$made/measured-$n.txt"
+    done
+    shopt -s nullglob
+    cp tests/data/hostile/*.txt tests/data/fuzz-regressions/*.txt "$made"
     shopt -u nullglob
     seeds+=("$made")
 else
