@@ -176,6 +176,27 @@ std::string sessionText(Program& program) {
     return sessionText(captured);
 }
 
+namespace {
+
+// Values alike in 12 digits; a line of several values (a row of
+// measurements) holds them tab-separated, each alike.
+bool valuesAlike(const std::string& a, const std::string& b) {
+    size_t i = 0, j = 0;
+    while (true) {
+        const size_t ei = std::min(a.find('\t', i), a.size());
+        const size_t ej = std::min(b.find('\t', j), b.size());
+        const std::string fa = a.substr(i, ei - i), fb = b.substr(j, ej - j);
+        double va = 0, vb = 0;
+        if (fa != fb && !(numberLike(fa, va) && numberLike(fb, vb) && closeEnough(va, vb)))
+            return false;
+        if (ei == a.size() || ej == b.size()) return ei == a.size() && ej == b.size();
+        i = ei + 1;
+        j = ej + 1;
+    }
+}
+
+} // namespace
+
 bool sameSession(const std::string& a, const std::string& b, std::string* difference) {
     size_t i = 0, j = 0;
     while (i < a.size() || j < b.size()) {
@@ -184,11 +205,9 @@ bool sameSession(const std::string& a, const std::string& b, std::string* differ
         const std::string la = a.substr(i, ei - i), lb = b.substr(j, ej - j);
         if (la != lb) {
             const size_t qa = la.find('='), qb = lb.find('=');
-            double va = 0, vb = 0;
             const bool numbersAlike = qa != std::string::npos && qa == qb &&
                                       la.compare(0, qa, lb, 0, qb) == 0 &&
-                                      numberLike(la.substr(qa + 1), va) &&
-                                      numberLike(lb.substr(qb + 1), vb) && closeEnough(va, vb);
+                                      valuesAlike(la.substr(qa + 1), lb.substr(qb + 1));
             if (!numbersAlike) {
                 if (difference) *difference = "\"" + la + "\" against \"" + lb + "\"";
                 return false;
