@@ -130,6 +130,10 @@ bool parse(const std::string& bytes, Measurements& table, std::string& error) {
                 return false;
             }
             read.timeName = trimmed(header[0]);
+            // Kept in the session's text, where "<" and ">" mark blocks and a
+            // line ends at a control character.
+            for (char& c : read.timeName)
+                if (c == '<' || c == '>' || static_cast<unsigned char>(c) < 0x20) c = '?';
             for (size_t c = 1; c < header.size(); ++c) {
                 const std::string name = trimmed(header[c]);
                 if (name.empty()) {
