@@ -244,9 +244,19 @@ void Fitter::computeStandardErrors() {
     // logarithmic parameter's column is divided by its value.
     Eigen::MatrixXd jacobian(n, p);
     if (solver_->difference.df(solver_->x, jacobian) < 0) return;
-    for (Eigen::Index i = 0; i < p; ++i)
-        if (parameters_[static_cast<size_t>(i)].logarithmic())
-            jacobian.col(i) /= result_.values[static_cast<size_t>(i)];
+    for (Eigen::Index i = 0; i < p; ++i) {
+        const double value = result_.values[static_cast<size_t>(i)];
+        if (parameters_[static_cast<size_t>(i)].logarithmic()) {
+            // A value that fell to 0 has no error on its own scale.
+            if (value > 0)
+                jacobian.col(i) /= value;
+            else
+                jacobian.col(i).setZero();
+        }
+        // A column the data cannot give counts as undetermined, and stays out
+        // of the decomposition.
+        if (!jacobian.col(i).allFinite()) jacobian.col(i).setZero();
+    }
     Eigen::VectorXd norms = jacobian.colwise().norm();
     Eigen::MatrixXd scaled = jacobian;
     for (Eigen::Index i = 0; i < p; ++i)
