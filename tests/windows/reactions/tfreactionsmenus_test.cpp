@@ -32,7 +32,6 @@ TEST_F(ReactionEditTest, ObjectItems) {
 // The drawing as a picture of its objects with a margin, in a file or on the
 // clipboard; a file that cannot be written is reported.
 TEST_F(ReactionEditTest, DrawingItemsWriteThePicture) {
-    RecordingMessageSink messages;
     const QRect area = drawingPictureArea(system);
     EXPECT_TRUE(area.contains(QRect(100, 100, 240, 240)));
     QString name;
