@@ -45,6 +45,7 @@ struct Case {
     std::vector<std::string> columns;
     std::string parameters;
     Observation observation;
+    unsigned seed = 1; // of the noise
 };
 
 // Data from the program's own recurrence are reproduced exactly at the true
@@ -130,21 +131,21 @@ std::vector<double> independentStandardErrors(Fitter& fitter, const FitResult& r
 }
 
 TEST(Fitter, WithNoiseTheTruthLiesWithinThreeStandardErrorsThatMatchTheJacobian) {
-    const struct {
-        const char* title;
-        Vreactor truth;
-        Vreactor start;
-        std::vector<std::string> columns;
-        std::string parameters;
-        unsigned seed;
-    } cases[] = {
+    const Case cases[] = {
         {"reversible pair",
          reversiblePair(1.5, 0.4),
          reversiblePair(0.5, 1),
          {"A", "B"},
          "k1,k-1",
+         {},
          7},
-        {"two steps", twoSteps(2, 0.5, 1.2), twoSteps(1, 1, 1), {"A", "B", "C"}, "k1,k2,[A]0", 11},
+        {"two steps",
+         twoSteps(2, 0.5, 1.2),
+         twoSteps(1, 1, 1),
+         {"A", "B", "C"},
+         "k1,k2,[A]0",
+         {},
+         11},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);

@@ -100,19 +100,6 @@ TEST(ReferenceSolution, MatchesClosedFormsToOneInTenMillion) {
     }
 }
 
-TEST(ReferenceSolution, AbsoluteToleranceFollowsTheLargestStart) {
-    Vreactor v;
-    addComponent(v, "A", 0);
-    ReferenceSolution zero;
-    zero.start(RateModel(v), {0, 1});
-    EXPECT_EQ(zero.absoluteTolerance(), 1e-14);
-    addComponent(v, "B", -3);
-    addComponent(v, "C", 2);
-    ReferenceSolution some;
-    some.start(RateModel(v), {0, 1});
-    EXPECT_DOUBLE_EQ(some.absoluteTolerance(), 3e-12);
-}
-
 TEST(ReferenceSolution, RunsInPiecesToTheSameResult) {
     Vreactor v;
     const int a = addComponent(v, "A", 1), b = addComponent(v, "B", 0);

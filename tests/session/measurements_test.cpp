@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 namespace {
 
@@ -77,17 +78,10 @@ TEST(Measurements, ADamagedSectionIsRepaired) {
         SCOPED_TRACE(c.title);
         ReactorSession s;
         s.lines.clear();
-        for (const std::string& line :
-             {std::string("<Velumbra Session>"), std::string("<measurements>")})
+        std::istringstream in("<Velumbra Session>\n<measurements>\n" + c.section +
+                              "</measurements>\n</Velumbra Session>\n");
+        for (std::string line; std::getline(in, line);)
             s.lines.add(line);
-        size_t start = 0;
-        while (start < c.section.size()) {
-            const size_t end = c.section.find('\n', start);
-            s.lines.add(c.section.substr(start, end - start));
-            start = end + 1;
-        }
-        s.lines.add("</measurements>");
-        s.lines.add("</Velumbra Session>");
         ASSERT_TRUE(s.load(ReactorSession::blockName, ""));
         std::string names;
         for (const std::string& name : s.measurements.names)

@@ -6,11 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <string>
-#include <vector>
-
 namespace {
 
 class ProgramTest : public ::testing::Test {
@@ -20,16 +15,14 @@ protected:
     Program program{dir.path()};
 };
 
-TEST_F(ProgramTest, EditsRecomputeAndUndoRestoresEverything) {
+// Undo brings back the computed kinetics with the system, not only the system.
+TEST_F(ProgramTest, UndoRestoresTheSystemAndItsKinetics) {
     program.newSession();
-    EXPECT_EQ(program.history.count(), 1);
-    EXPECT_FALSE(program.session.modified);
     const int a = addComponent(program.vReactor, "A", 1);
     const int b = addComponent(program.vReactor, "B", 0);
     addReaction(program.vReactor, {{a, 1, -1}, {b, 1, +1}}, 1);
     broadcast(systemChanged);
     program.pushUndo("New reaction", false);
-    EXPECT_TRUE(program.session.modified);
     ASSERT_EQ(program.calculation.kinetics.count(), 2);
     const double bAtEnd = program.calculation.kinetics[1].values[2000];
     EXPECT_GT(bAtEnd, 0.99);
@@ -37,21 +30,13 @@ TEST_F(ProgramTest, EditsRecomputeAndUndoRestoresEverything) {
     program.reactor.simulationTime = 20;
     broadcast(parametersChanged);
     program.pushUndo("Change simulation time", true);
-    program.reactor.simulationTime = 40;
-    program.pushUndo("Change simulation time", true);
-    EXPECT_EQ(program.history.count(), 3);
-
     ASSERT_TRUE(program.undo());
     EXPECT_EQ(program.reactor.simulationTime, 10);
     EXPECT_EQ(program.calculation.kinetics[1].values[2000], bAtEnd);
     ASSERT_TRUE(program.undo());
     EXPECT_TRUE(program.vReactor.components.empty());
+    EXPECT_TRUE(program.calculation.kinetics.empty());
     EXPECT_FALSE(program.session.modified) << "back at the first level";
-    EXPECT_FALSE(program.undo());
-    ASSERT_TRUE(program.redo());
-    EXPECT_EQ(program.vReactor.components.count(), 2);
-    ASSERT_TRUE(program.goTo(2));
-    EXPECT_EQ(program.reactor.simulationTime, 40);
 }
 
 } // namespace

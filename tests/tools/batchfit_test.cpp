@@ -78,20 +78,6 @@ TEST_F(BatchFitTest, FitsTheValuesBehindAnExportedTable) {
     EXPECT_NEAR(std::stod(refit[1][1]), 1, 1e-6);
 }
 
-TEST_F(BatchFitTest, UndeterminedParametersReadNotAvailable) {
-    const std::string truth = reactionSession("truth.vsn", 2, 0.5, 3);
-    ASSERT_EQ(run("kinetics " + truth + " --all -o " + dir.file("data.dat")).status, 0);
-    // Only A's column: A and B exchange, C is fed from B and never seen.
-    writeFileBytes(dir.file("a.txt"), "time\tA\n0\t1\n0.5\t0.5\n1\t0.4\n");
-    const Outcome r = run("fit " + truth + " --data " + dir.file("a.txt") + " --fit k1,k2");
-    EXPECT_EQ(r.status, 0) << r.err;
-    const auto lines = fields(r.out);
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[1][0], "k2");
-    EXPECT_EQ(lines[1][2], "n/a");
-    EXPECT_NE(r.err.find("The data do not determine k2."), std::string::npos) << r.err;
-}
-
 TEST_F(BatchFitTest, ExitStatusesForBadInput) {
     const std::string session = reactionSession("s.vsn", 1, 1, 1);
     writeFileBytes(dir.file("good.txt"), "time,A\n0,1\n0.5,0.6\n1,0.5\n");

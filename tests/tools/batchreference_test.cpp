@@ -24,15 +24,6 @@ std::vector<std::vector<double>> rowsOf(const std::string& table) {
     return rows;
 }
 
-TEST_F(BatchTest, RatesAddOneColumnPerReactionAfterTheComponents) {
-    const std::string session = writeSession("s.vsn");
-    const Outcome r = run("kinetics " + session + " --all --rates");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "time\tA\tB\tv1\n0\t1e+0\t0\t1e+0\n1e-3\t9.99e-1\t1e-3\t9.99e-1\n"
-                     "2e-3\t9.98001e-1\t1.999e-3\t9.98001e-1\n");
-    EXPECT_EQ(r.err.substr(0, 3), "ok\n");
-}
-
 TEST_F(BatchTest, ReferenceWritesTheSameTableFromTheReferenceSolution) {
     const std::string session = writeSession("s.vsn");
     const Outcome r = run("kinetics " + session + " --all --reference --rates");

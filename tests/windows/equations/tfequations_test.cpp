@@ -90,11 +90,8 @@ TEST_F(TFequationsTest, CopyEquationsPutsReadableTextOnTheClipboard) {
     menu->actions()[1]->trigger();
     EXPECT_EQ(toCp1252(QApplication::clipboard()->text()), latexEquations(reactor, {true, true}));
     menu->actions()[0]->trigger();
-    const QString text = QApplication::clipboard()->text();
-    EXPECT_TRUE(text.startsWith("\n1.        2A <-> B\n\n2.        B -> C\n"))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains(QString::fromUtf8("\nk1 = 1 ± animation        k-1 = 1\n")));
-    EXPECT_EQ(toCp1252(text), readableEquations(generateEquations(reactor, {true, true})));
+    EXPECT_EQ(toCp1252(QApplication::clipboard()->text()),
+              readableEquations(generateEquations(reactor, {true, true})));
 }
 
 // The image is typeset again only when something it shows changed: the text,

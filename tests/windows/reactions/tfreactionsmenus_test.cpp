@@ -29,27 +29,16 @@ TEST_F(ReactionEditTest, ObjectItems) {
                       "Rename component", "Delete reaction"}));
 }
 
-// The drawing as a picture of its objects with a margin: by the file type, or
-// on the clipboard; a file that cannot be written is reported.
+// The drawing as a picture of its objects with a margin, in a file or on the
+// clipboard; a file that cannot be written is reported.
 TEST_F(ReactionEditTest, DrawingItemsWriteThePicture) {
-    RecordingMessageSink messages;
     const QRect area = drawingPictureArea(system);
     EXPECT_TRUE(area.contains(QRect(100, 100, 240, 240)));
     QString name;
     window.chooseDrawingFile = [&] { return name; };
-    for (const char* type : {"png", "svg", "pdf"}) {
-        name = QString::fromStdString(dir.file(std::string("drawing.") + type));
-        trigger({500, 400}, "Save Drawing...");
-        const std::string bytes = readFileBytes(name.toStdString());
-        ASSERT_FALSE(bytes.empty()) << type;
-        if (type == std::string("png")) {
-            EXPECT_EQ(QImage(name).size(), area.size());
-        } else if (type == std::string("svg")) {
-            EXPECT_NE(bytes.find("<path"), std::string::npos);
-        } else {
-            EXPECT_EQ(bytes.substr(0, 4), "%PDF");
-        }
-    }
+    name = QString::fromStdString(dir.file("drawing.png"));
+    trigger({500, 400}, "Save Drawing...");
+    EXPECT_EQ(QImage(name).size(), area.size());
     trigger({500, 400}, "Copy Drawing");
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), area.size());
     EXPECT_TRUE(messages.messages.empty());
