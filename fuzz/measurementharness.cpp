@@ -7,18 +7,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
 const std::string refusalStart = "Failed to read measurements: ";
-
-bool writeBytes(const std::string& fileName, const std::string& bytes) {
-    std::FILE* f = std::fopen(fileName.c_str(), "wb");
-    if (!f) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
-}
 
 bool knownColumn(const Program& program, const std::string& name) {
     if (name == Measurements::weightedObservationName) return true;
@@ -31,11 +23,8 @@ bool knownColumn(const Program& program, const std::string& name) {
 
 MeasurementHarness::TableRun MeasurementHarness::measurements(const std::string& bytes) {
     TableRun run;
-    const std::string input = file("input.txt");
-    if (!writeBytes(input, bytes)) {
-        problems.push_back("cannot write " + input);
-        return run;
-    }
+    const std::string input = writeInput("input.txt", bytes);
+    if (input.empty()) return run;
     ProgramUnderTest underTest;
     Program& program = underTest.program();
     static const std::string before = underTest.state();

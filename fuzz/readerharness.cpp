@@ -225,6 +225,13 @@ std::string ReaderHarness::file(const char* name) const {
     return programFile(folder_, name);
 }
 
+std::string ReaderHarness::writeInput(const char* name, const std::string& bytes) {
+    const std::string path = file(name);
+    if (writeBytes(path, bytes)) return path;
+    problems.push_back("cannot write " + path);
+    return std::string();
+}
+
 // The rule's text is built only when it is broken: the checks run in loops.
 void ReaderHarness::check(bool ok, const char* rule) {
     if (!ok) problems.emplace_back(rule);
@@ -264,11 +271,8 @@ std::string ProgramUnderTest::state() {
 
 ReaderHarness::SessionRun ReaderHarness::session(const std::string& bytes) {
     SessionRun run;
-    const std::string input = file("input.vsn");
-    if (!writeBytes(input, bytes)) {
-        problems.push_back("cannot write " + input);
-        return run;
-    }
+    const std::string input = writeInput("input.vsn", bytes);
+    if (input.empty()) return run;
     ProgramUnderTest underTest;
     Program& program = underTest.program();
     // The prepared program is the same for every input, so its state is
@@ -412,10 +416,7 @@ void ReaderHarness::checkSavedSession(Program& program) {
 void ReaderHarness::preferences(const std::string& bytes) {
     NumberFormatScope numberFormat;
     CollectingSink sink;
-    if (!writeBytes(file(preferencesFileName), bytes)) {
-        problems.push_back("cannot write " + file(preferencesFileName));
-        return;
-    }
+    if (writeInput(preferencesFileName, bytes).empty()) return;
     std::vector<std::string> values;
     {
         Preferences prefs(folder_);
@@ -444,11 +445,8 @@ void ReaderHarness::preferences(const std::string& bytes) {
 
 void ReaderHarness::recentFiles(const std::string& bytes) {
     CollectingSink sink;
-    const std::string config = file(recentFilesFileName);
-    if (!writeBytes(config, bytes)) {
-        problems.push_back("cannot write " + config);
-        return;
-    }
+    const std::string config = writeInput(recentFilesFileName, bytes);
+    if (config.empty()) return;
     std::vector<std::string> list;
     {
         RecentFiles recent(config);

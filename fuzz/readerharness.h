@@ -60,6 +60,9 @@ protected:
     void check(bool ok, const char* rule);
     void check(bool ok, const char* rule, const std::string& detail);
     std::string file(const char* name) const;
+    // Writes the input as the file `name` in the folder and returns its path;
+    // empty, with the problem recorded, when it cannot be written.
+    std::string writeInput(const char* name, const std::string& bytes);
 
 private:
     void checkModel(const Program& program);

@@ -5,28 +5,16 @@
 #include "foundation/messagesink.h"
 #include "session/program.h"
 
-#include <cstdio>
-
 namespace {
 
 const std::string refusalStart = "Cannot import SBML: ";
-
-bool writeBytes(const std::string& fileName, const std::string& bytes) {
-    std::FILE* f = std::fopen(fileName.c_str(), "wb");
-    if (!f) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
-}
 
 } // namespace
 
 SbmlHarness::SbmlRun SbmlHarness::sbml(const std::string& bytes) {
     SbmlRun run;
-    const std::string input = file("input.xml");
-    if (!writeBytes(input, bytes)) {
-        problems.push_back("cannot write " + input);
-        return run;
-    }
+    const std::string input = writeInput("input.xml", bytes);
+    if (input.empty()) return run;
     ProgramUnderTest underTest;
     Program& program = underTest.program();
     static const std::string before = underTest.state();

@@ -33,16 +33,7 @@ public:
     ErrorStreamSink& operator=(const ErrorStreamSink&) = delete;
     void showMessage(const std::string& text) override { writePieces(text); }
 
-    void writePieces(const std::string& text) {
-        size_t start = 0;
-        while (start <= text.size()) {
-            const size_t end = text.find(';', start);
-            const std::string piece = text.substr(start, end - start);
-            if (!piece.empty()) err << piece << '\n';
-            if (end == std::string::npos) break;
-            start = end + 1;
-        }
-    }
+    void writePieces(const std::string& text) { ::writePieces(err, text); }
 
     std::ostream& err;
     MessageSink* previous;
@@ -322,6 +313,17 @@ int equations(const std::vector<std::string>& args, std::ostream& out) {
 }
 
 } // namespace
+
+void writePieces(std::ostream& err, const std::string& text) {
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = text.find(';', start);
+        const std::string piece = text.substr(start, end - start);
+        if (!piece.empty()) err << piece << '\n';
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+}
 
 std::string batchUsageText() {
     return "Usage:\n"

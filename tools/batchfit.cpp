@@ -44,18 +44,6 @@ std::optional<FitOptions> parseFit(const std::vector<std::string>& args) {
     return options;
 }
 
-// One ";"-separated piece a line.
-void writePieces(std::ostream& err, const std::string& text) {
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t end = text.find(';', start);
-        const std::string piece = text.substr(start, end - start);
-        if (!piece.empty()) err << piece << '\n';
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
-}
-
 // For scripts: 12 digits, scientific, "." whatever the locale.
 std::string number(double value) {
     if (std::isnan(value)) return "n/a";
